@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// What the two file actions need of a setup window. The window implements it with its
+// controls and Qt's dialogs; tests implement it with a recording fake.
+class FileActionHost
+{
+public:
+    virtual ~FileActionHost() = default;
+
+    // Text of a named field or box ("Text7", "Combo5").
+    virtual QString fieldText(const QString &name) const = 0;
+    virtual void setFieldText(const QString &name, const QString &text) = 0;
+
+    // A modal message with the application title and one OK button; returns after OK.
+    virtual void showMessage(const QString &text) = 0;
+
+    // The folder browser (directories only, owned by the window) under this title.
+    // Returns the chosen folder, or nothing when the user cancelled.
+    virtual std::optional<QString> chooseFolder(const QString &title) = 0;
+};
+
+inline const QString kApplicationTitle = QStringLiteral("VX412 Setting Tools");
+
+enum class Section { Mms, Smtp };
+
+// The SMTP window's SSL value: set by Generate from the SSL box, kept for the whole run,
+// so it outlives the window.
+struct SslValue
+{
+    QString text;
+};
+
+// Writes the stored form to its destination so that the file is replaced all at once or
+// not at all, and checks what the card holds afterwards. Tests derive from it to make the
+// card give back other bytes.
+class StoredFileWriter
+{
+public:
+    virtual ~StoredFileWriter() = default;
+    // Returns false with *error set when the file could not be written as given; the
+    // previous file at path is then left as it was.
+    bool write(const QString &path, const QByteArray &stored, QString *error);
+
+protected:
+    virtual QByteArray readBack(const QString &path, QString *error);
+};
+
+// The folder button: fills pathField from the folder browser, or empties it on cancel.
+void ChooseFolder(FileActionHost &host, const QString &pathField);
+
+// Generate for the given section. ssl is used (and updated) by the SMTP section only.
+void Generate(FileActionHost &host, Section section, SslValue &ssl,
+              StoredFileWriter &writer);
+void Generate(FileActionHost &host, Section section, SslValue &ssl);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "settings.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// The camera's counter of byte positions is a signed 16-bit number, so it reads at most
+// this many bytes of a NET.CFG.
+inline constexpr qsizetype kMaxPlainFormSize = 32767;
+
+// The plain form of NET.CFG: the section header, then one key=value line per key in the
+// camera's fixed order, every line ending in CR LF. Values are converted to the file's
+// code page (see codepage.h).
+QByteArray ComposeNetCfg(const MmsSettings &settings);
+QByteArray ComposeNetCfg(const SmtpSettings &settings);
+
+// The stored form: the plain form passed byte by byte through the camera's substitution
+// table. Same length as the plain form, with no CR or LF byte left.
+// A plain form that is empty or longer than kMaxPlainFormSize is refused: the result is
+// empty and *error (when given) says why, in words fit for the user.
+[[nodiscard]] std::optional<QByteArray> EncodeNetCfg(QByteArrayView plain,
+                                                     QString *error = nullptr);
+
+// The substitution alone, for any length; EncodeNetCfg adds the size check.
+QByteArray encodeBytes(QByteArrayView plain);
