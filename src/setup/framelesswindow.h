@@ -1,2 +1,49 @@
 #pragma once
-// placeholder
+
+#include "controlspec.h"
+
+#include <QPointF>
+#include <QWidget>
+
+// A borderless window of ours, built from its WindowSpec: not listed in the task bar,
+// dragged by its background with the left button alone, and ended with Esc.
+//
+// Drag: any button press on the background records the anchor (window coordinates);
+// a move with exactly the left button held moves the window by the pointer's offset from
+// the anchor. Presses and moves over controls belong to the controls.
+// Key preview: Esc (character 27) typed anywhere in this window emits quitRequested();
+// every other key goes on to the focused control. Esc in a dialog of ours is the dialog's.
+class FramelessWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FramelessWindow(const WindowSpec &spec, QWidget *parent = nullptr);
+    ~FramelessWindow() override;
+
+    // The control with this system name; nullptr if there is none.
+    template<typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        return findChild<T *>(name);
+    }
+
+    QPointF dragAnchor() const { return m_dragAnchor; }
+
+signals:
+    // Esc was pressed in this window: the application ends.
+    void quitRequested();
+    // The window was closed, by its own Exit or by the desktop.
+    void closed();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPointF m_dragAnchor; // starts at (0, 0)
+    bool m_placed = false;
+};

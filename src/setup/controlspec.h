@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Every window of ours is declared as data: one ControlSpec row per control, built into
+// widgets by buildWindow() (controlbuilder.h). Positions and sizes are in twips
+// (1/1440 inch, 15 twips per device-independent pixel).
+
+enum class ControlKind {
+    Panel,          // framed group box with a caption
+    PlainPanel,     // panel without border or caption
+    Label,
+    WrappingLabel,  // label whose caption wraps within its width (the launcher's tiles)
+    TextField,      // one-line text field
+    SimpleCombo,    // combo box without drop-down button: a text field whose list is not shown
+    DropDownCombo,  // drop-down combo box with editable text
+    Button,
+    Picture,        // the ® logo
+};
+
+// Colours: the desktop's system colours by role, or fixed RGB values.
+enum class Colour {
+    Default,       // what the style gives the control
+    Highlight,     // selected-item background
+    HighlightText, // selected-item text
+    Window,        // window background
+    White,         // RGB(255, 255, 255)
+    Blue,          // RGB(0, 0, 255)
+};
+
+enum class Visibility { Shown, Hidden };
+enum class Enabled { Yes, No };
+
+struct FontSpec
+{
+    QString family; // empty: the window's font
+    double pointSize = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+struct ControlSpec
+{
+    QString name;      // the control's system name, used as objectName
+    ControlKind kind;
+    QString parent;    // name of the containing panel; empty: the window
+    QRect twips;       // left, top, width, height
+    QString text;      // caption or text after load
+    QStringList items; // a combo box's list
+    Colour background = Colour::Default;
+    Colour foreground = Colour::Default;
+    FontSpec font = {};
+    Enabled enabled = Enabled::Yes;
+    Visibility visibility = Visibility::Shown;
+};
+
+struct WindowSpec
+{
+    QString name;       // "Form1", "Form5", "Form7"
+    QString title;
+    QSize clientTwips;  // client area
+    Colour background;
+    FontSpec font;      // font of every control that names none
+    std::vector<ControlSpec> controls;
+    QStringList tabOrder; // controls that take the focus, in tab order
+};
+
+inline constexpr int kTwipsPerPixel = 15;
