@@ -1,0 +1,128 @@
+# Install rules (executable, menu entry, icons, AppStream metainfo) and the Debian package.
+#
+#   cmake --install BUILD [--prefix DIR]   installs into the standard freedesktop places
+#   cmake --build BUILD --target package   builds camera-setting-tool_VERSION_ARCH.deb
+#
+# tools/check-package builds the package in its own tree and checks it.
+
+include(GNUInstallDirs)
+
+# One id names the menu entry, the icon and the metainfo, so desktops can match them.
+set(CST_APP_ID "io.github.camerasettingtool.CameraSettingTool")
+set(CST_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}/../packaging")
+cmake_path(NORMAL_PATH CST_PACKAGING_DIR)
+set(CST_METAINFO_FILE "${CST_PACKAGING_DIR}/${CST_APP_ID}.metainfo.xml")
+
+set(CST_PACKAGE_MAINTAINER "Camera Setting Tool developers <maintainers@camerasettingtool.invalid>"
+    CACHE STRING "Maintainer field of the Debian package: Name <address>")
+
+# The licence is written once, in the metainfo; the package's copyright file repeats it.
+file(STRINGS "${CST_METAINFO_FILE}" _cst_license_line REGEX "<project_license>")
+string(REGEX REPLACE ".*<project_license>(.*)</project_license>.*" "\\1" CST_PROJECT_LICENSE
+                     "${_cst_license_line}")
+if(CST_PROJECT_LICENSE STREQUAL "")
+    message(FATAL_ERROR "${CST_METAINFO_FILE} names no <project_license>")
+endif()
+
+# ---- install rules --------------------------------------------------------------------------
+
+install(TARGETS camera-setting-tool RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+install(FILES "${CST_PACKAGING_DIR}/${CST_APP_ID}.desktop"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${CST_METAINFO_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+
+install(FILES "${CST_PACKAGING_DIR}/icons/${CST_APP_ID}.svg"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
+# The PNG sizes are rendered from the SVG by packaging/render-icons and kept in the tree.
+foreach(size IN ITEMS 16 32 48 64 128 256)
+    set(_cst_png "${CST_PACKAGING_DIR}/icons/hicolor/${size}x${size}/apps/${CST_APP_ID}.png")
+    if(NOT EXISTS "${_cst_png}")
+        message(FATAL_ERROR "Missing icon ${_cst_png}: run packaging/render-icons")
+    endif()
+    install(FILES "${_cst_png}"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
+endforeach()
+
+# Debian wants a copyright file in the package's documentation folder. It takes the licence
+# text from the source tree's licence file once there is one.
+set(CST_LICENSE_FILE "")
+foreach(candidate IN ITEMS LICENSE LICENSE.md LICENSE.txt COPYING)
+    if(NOT CST_LICENSE_FILE AND EXISTS "${PROJECT_SOURCE_DIR}/${candidate}")
+        set(CST_LICENSE_FILE "${PROJECT_SOURCE_DIR}/${candidate}")
+    endif()
+endforeach()
+if(CST_LICENSE_FILE)
+    file(READ "${CST_LICENSE_FILE}" _cst_license_text)
+    # Copyright-format continuation lines: one leading space, "." for an empty line.
+    string(REGEX REPLACE "\n+$" "" _cst_license_text "${_cst_license_text}")
+    string(REPLACE "\n" "\n " _cst_license_text " ${_cst_license_text}")
+    string(REPLACE "\n \n" "\n .\n" _cst_license_text "${_cst_license_text}")
+    string(REPLACE "\n \n" "\n .\n" _cst_license_text "${_cst_license_text}")
+    set(CST_LICENSE_BODY "${_cst_license_text}")
+else()
+    set(CST_LICENSE_BODY " The licence text will be the LICENSE file of the source tree.")
+endif()
+configure_file("${CST_PACKAGING_DIR}/copyright.in" "${PROJECT_BINARY_DIR}/packaging/copyright"
+               @ONLY)
+install(FILES "${PROJECT_BINARY_DIR}/packaging/copyright"
+        DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+if(EXISTS "${PROJECT_SOURCE_DIR}/README.md")
+    install(FILES "${PROJECT_SOURCE_DIR}/README.md" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+endif()
+
+# ---- Debian package -------------------------------------------------------------------------
+
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_VENDOR "Camera Setting Tool developers")
+set(CPACK_PACKAGE_CONTACT "${CST_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "writes the network settings file of a cellular trail camera")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A cellular (3G) trail camera takes its network settings from a file named NET.CFG on its
+storage card. This desktop tool writes that file: pick the country and mobile operator from
+the built-in carrier database (which fills in the operator's connection parameters), type
+the phone numbers and e-mail addresses that are to receive the camera's pictures, choose
+the card's folder and press Generate.
+
+Two configurations are offered: MMS (pictures sent as MMS messages) and SMTP (pictures
+sent by e-mail through an outgoing mail server).")
+if(CST_LICENSE_FILE)
+    set(CPACK_RESOURCE_FILE_LICENSE "${CST_LICENSE_FILE}")
+endif()
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CST_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+# dpkg-shlibdeps (dpkg-dev) adds the Qt 6 and C++ runtime libraries the executable links to.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows are laid out for Times New Roman and Arial; Liberation is metric-compatible.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+set(CPACK_SOURCE_GENERATOR "TXZ")
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/\\\\.cache/")
+
+include(CPack)
+
+# ---- checks of the packaging files under CTest ----------------------------------------------
+
+if(BUILD_TESTING)
+    find_program(CST_DESKTOP_FILE_VALIDATE desktop-file-validate)
+    find_program(CST_APPSTREAMCLI appstreamcli)
+    if(CST_DESKTOP_FILE_VALIDATE)
+        add_test(NAME packaging.desktopEntryIsValid
+                 COMMAND "${CST_DESKTOP_FILE_VALIDATE}" "${CST_PACKAGING_DIR}/${CST_APP_ID}.desktop")
+    else()
+        message(STATUS "desktop-file-validate not found (desktop-file-utils): menu entry unchecked")
+    endif()
+    if(CST_APPSTREAMCLI)
+        add_test(NAME packaging.metainfoIsValid
+                 COMMAND "${CST_APPSTREAMCLI}" validate --no-net "${CST_METAINFO_FILE}")
+    else()
+        message(STATUS "appstreamcli not found (appstream): metainfo unchecked")
+    endif()
+endif()
