@@ -1,1 +1,38 @@
-// placeholder
+#include "destination.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString kFileName = QStringLiteral("NET.CFG");
+
+} // namespace
+
+QStringView platformSeparators()
+{
+#ifdef Q_OS_WIN
+    return u"\\/";
+#else
+    return u"/";
+#endif
+}
+
+QString destinationPath(const QString &pathField, QStringView separators)
+{
+    qsizetype last = -1;
+    for (const QChar separator : separators)
+        last = std::max(last, pathField.lastIndexOf(separator));
+    if (last < 0) {
+        const QChar here
+            = separators.isEmpty() || separators.contains(u'/') ? u'/' : separators.front();
+        return u'.' + here + kFileName;
+    }
+    return pathField.left(last + 1) + kFileName;
+}
+
+QString pathFieldForFolder(const QString &folder, QStringView separators, QChar nativeSeparator)
+{
+    if (!folder.isEmpty() && separators.contains(folder.back()))
+        return folder + kFileName;
+    return folder + nativeSeparator + kFileName;
+}

@@ -47,6 +47,7 @@ public:
     bool write(const QString &path, const QByteArray &stored, QString *error);
 
 protected:
+    // What the card holds at path now; sets *error when it cannot be read.
     virtual QByteArray readBack(const QString &path, QString *error);
 };
 
@@ -54,6 +55,5 @@ protected:
 void ChooseFolder(FileActionHost &host, const QString &pathField);
 
 // Generate for the given section. ssl is used (and updated) by the SMTP section only.
-void Generate(FileActionHost &host, Section section, SslValue &ssl,
-              StoredFileWriter &writer);
+void Generate(FileActionHost &host, Section section, SslValue &ssl, StoredFileWriter &writer);
 void Generate(FileActionHost &host, Section section, SslValue &ssl);

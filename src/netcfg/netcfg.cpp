@@ -1,1 +1,136 @@
-// placeholder
+#include "netcfg.h"
+
+#include "codepage.h"
+
+#include <array>
+
+namespace {
+
+template<typename Settings> struct Line
+{
+    const char *key;
+    QString Settings::*value;
+};
+
+// The camera reads the keys in this order and no other.
+// clang-format off
+const Line<MmsSettings> kMmsLines[] = {
+    {"URL", &MmsSettings::URL},
+    {"APN", &MmsSettings::APN},
+    {"IP", &MmsSettings::IP},
+    {"Port", &MmsSettings::Port},
+    {"Phone1", &MmsSettings::Phone1},
+    {"Phone2", &MmsSettings::Phone2},
+    {"Phone3", &MmsSettings::Phone3},
+    {"Phone4", &MmsSettings::Phone4},
+    {"Phone5", &MmsSettings::Phone5},
+    {"Email1", &MmsSettings::Email1},
+    {"Email2", &MmsSettings::Email2},
+    {"Email3", &MmsSettings::Email3},
+    {"Email4", &MmsSettings::Email4},
+    {"Email5", &MmsSettings::Email5},
+    {"APNAccount", &MmsSettings::APNAccount},
+    {"APNPassword", &MmsSettings::APNPassword},
+};
+
+const Line<SmtpSettings> kSmtpLines[] = {
+    {"APN", &SmtpSettings::APN},
+    {"Server", &SmtpSettings::Server},
+    {"Port", &SmtpSettings::Port},
+    {"Sender", &SmtpSettings::Sender},
+    {"Password", &SmtpSettings::Password},
+    {"Email1", &SmtpSettings::Email1},
+    {"Email2", &SmtpSettings::Email2},
+    {"Email3", &SmtpSettings::Email3},
+    {"Email4", &SmtpSettings::Email4},
+    {"Email5", &SmtpSettings::Email5},
+    {"SSL", &SmtpSettings::SSL},
+    {"Phone1", &SmtpSettings::Phone1},
+    {"APNAccount", &SmtpSettings::APNAccount},
+    {"APNPassword", &SmtpSettings::APNPassword},
+};
+// clang-format on
+
+template<typename Settings, std::size_t N>
+QByteArray compose(const char *header, const Line<Settings> (&lines)[N], const Settings &settings)
+{
+    QByteArray plain = header;
+    plain += "\r\n";
+    for (const Line<Settings> &line : lines) {
+        plain += line.key;
+        plain += '=';
+        plain += toFileCodePage(settings.*line.value);
+        plain += "\r\n";
+    }
+    return plain;
+}
+
+// The camera's substitution, one entry per byte value.
+constexpr std::array<unsigned char, 256> makeEncodeTable()
+{
+    std::array<unsigned char, 256> table {};
+    for (int b = 0; b < 256; ++b) {
+        int stored = b;
+        if (b >= '0' && b <= '9')
+            stored = b - 33;
+        else if (b >= 'a' && b <= 'z')
+            stored = b + 31;
+        else if (b >= 'A' && b <= 'Z')
+            stored = b + 32;
+        else if (b == '[')
+            stored = 0xFF;
+        else if (b == ']')
+            stored = 0xFE;
+        else if (b == '@')
+            stored = 0xFD;
+        else if (b == '=')
+            stored = 0xFC;
+        else if (b == '.')
+            stored = 0xFB;
+        else if (b == '\n')
+            stored = 0xF1;
+        else if (b == '\r')
+            stored = 0xF2;
+        table[b] = static_cast<unsigned char>(stored);
+    }
+    return table;
+}
+
+constexpr std::array<unsigned char, 256> kEncodeTable = makeEncodeTable();
+
+} // namespace
+
+QByteArray ComposeNetCfg(const MmsSettings &settings)
+{
+    return compose("[MMS]", kMmsLines, settings);
+}
+
+QByteArray ComposeNetCfg(const SmtpSettings &settings)
+{
+    return compose("[SMTP]", kSmtpLines, settings);
+}
+
+QByteArray encodeBytes(QByteArrayView plain)
+{
+    QByteArray stored(plain.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < plain.size(); ++i)
+        stored[i] = static_cast<char>(kEncodeTable[static_cast<unsigned char>(plain[i])]);
+    return stored;
+}
+
+std::optional<QByteArray> EncodeNetCfg(QByteArrayView plain, QString *error)
+{
+    QString reason;
+    if (plain.isEmpty())
+        reason = QStringLiteral("There are no settings to write.");
+    else if (plain.size() > kMaxPlainFormSize)
+        reason = QStringLiteral("The settings are too long: %1 bytes, at most %2.")
+                     .arg(plain.size())
+                     .arg(kMaxPlainFormSize);
+    if (!reason.isEmpty()) {
+        if (error)
+            *error = reason;
+        return std::nullopt;
+    }
+    return encodeBytes(plain);
+}

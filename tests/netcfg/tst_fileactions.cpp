@@ -1,0 +1,342 @@
+#include "destination.h"
+#include "fileactions.h"
+#include "netcfg.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QHash>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A setup window stand-in: fields by name, every message recorded, folder answers queued.
+class FakeHost : public FileActionHost
+{
+public:
+    QHash<QString, QString> fields;
+    QStringList messages;
+    QStringList folderTitles;
+    QList<std::optional<QString>> folderAnswers;
+
+    QString fieldText(const QString &name) const override { return fields.value(name); }
+    void setFieldText(const QString &name, const QString &text) override { fields[name] = text; }
+    void showMessage(const QString &text) override { messages << text; }
+    std::optional<QString> chooseFolder(const QString &title) override
+    {
+        folderTitles << title;
+        return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
+    }
+};
+
+// A card that gives back other bytes than it was given, or cannot be read at all.
+class FaultyCard : public StoredFileWriter
+{
+public:
+    QString readError;
+
+protected:
+    QByteArray readBack(const QString &path, QString *error) override
+    {
+        if (!readError.isEmpty())
+            *error = readError;
+        return readError.isEmpty() ? StoredFileWriter::readBack(path, error) + "x" : QByteArray();
+    }
+};
+
+const QString kSuccess = QStringLiteral("Create configure file success.");
+
+QString pathFieldOf(Section section)
+{
+    return section == Section::Mms ? "Text17" : "Text18";
+}
+
+// Every entry under root: file contents, or "<dir>" for a folder.
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        QFile file(info.filePath());
+        entries[info.filePath()] = info.isDir() ? "<dir>"
+            : file.open(QIODevice::ReadOnly)    ? file.readAll()
+                                                : "<unreadable>";
+    }
+    return entries;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Section)
+
+class TestFileActions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shouldDeriveDestinationFromPathField_data();
+    void shouldDeriveDestinationFromPathField();
+    void shouldFillPathFieldFromChosenFolder_data();
+    void shouldFillPathFieldFromChosenFolder();
+    void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data();
+    void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite();
+    void shouldKeepSslValueAcrossGeneratesAndReopening_data();
+    void shouldKeepSslValueAcrossGeneratesAndReopening();
+    void shouldStoreOnlyTheEncodedFieldsReplacingAnyOldFile_data();
+    void shouldStoreOnlyTheEncodedFieldsReplacingAnyOldFile();
+    void shouldWriteIntoWorkingDirectoryWithoutSeparator();
+    void shouldReportFailureAndLeaveTheCardAsItWas_data();
+    void shouldReportFailureAndLeaveTheCardAsItWas();
+};
+
+void TestFileActions::shouldDeriveDestinationFromPathField_data()
+{
+    QTest::addColumn<QString>("separators");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("destination");
+
+    // clang-format off
+    QTest::newRow("win NET.CFG") << "\\/" << "E:\\NET.CFG" << "E:\\NET.CFG";
+    QTest::newRow("win other name") << "\\/" << "E:\\notes.txt" << "E:\\NET.CFG";
+    QTest::newRow("win no final sep") << "\\/" << "D:\\Card" << "D:\\NET.CFG";
+    QTest::newRow("win mixed, last wins") << "\\/" << "D:\\a/b\\c/x" << "D:\\a/b\\c/NET.CFG";
+    QTest::newRow("win empty") << "\\/" << "" << "./NET.CFG";
+    QTest::newRow("posix file") << "/" << "/media/card/x.txt" << "/media/card/NET.CFG";
+    QTest::newRow("posix folder") << "/" << "/media/card" << "/media/NET.CFG";
+    QTest::newRow("posix final sep") << "/" << "/media/card/" << "/media/card/NET.CFG";
+    QTest::newRow("posix backslash is a name") << "/" << "E:\\x" << "./NET.CFG";
+    QTest::newRow("posix empty") << "/" << "" << "./NET.CFG";
+    QTest::newRow("backslash only, empty") << "\\" << "" << ".\\NET.CFG";
+    // clang-format on
+}
+
+void TestFileActions::shouldDeriveDestinationFromPathField()
+{
+    QFETCH(QString, separators);
+    QFETCH(QString, field);
+    QFETCH(QString, destination);
+    QCOMPARE(destinationPath(field, separators), destination);
+}
+
+void TestFileActions::shouldFillPathFieldFromChosenFolder_data()
+{
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::addColumn<QString>("field");
+
+    // clang-format off
+#ifdef Q_OS_WIN
+    QTest::newRow("drive root") << std::optional<QString>("E:/") << "E:\\NET.CFG";
+    QTest::newRow("folder") << std::optional<QString>("D:/Card") << "D:\\Card\\NET.CFG";
+#else
+    QTest::newRow("root") << std::optional<QString>("/") << "/NET.CFG";
+    QTest::newRow("folder") << std::optional<QString>("/media/card") << "/media/card/NET.CFG";
+#endif
+    QTest::newRow("cancelled") << std::optional<QString>() << "";
+    QTest::newRow("no path") << std::optional<QString>("") << "";
+    // clang-format on
+}
+
+void TestFileActions::shouldFillPathFieldFromChosenFolder()
+{
+    QFETCH(std::optional<QString>, answer);
+    QFETCH(QString, field);
+    FakeHost host;
+    host.fields["Text18"] = "old";
+    host.folderAnswers << answer;
+    ChooseFolder(host, "Text18");
+    QCOMPARE(host.fields["Text18"], field);
+    QCOMPARE(host.folderTitles, QStringList {QStringLiteral("请选择软件安装路径：")});
+    QVERIFY(host.messages.isEmpty());
+}
+
+void TestFileActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data()
+{
+    QTest::addColumn<Section>("section");
+    QTest::addColumn<QString>("phone");
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QStringList>("messages");
+
+    for (const Section section : {Section::Mms, Section::Smtp}) {
+        const char *name = section == Section::Mms ? "mms" : "smtp";
+        QTest::addRow("%s both empty", name)
+            << section << ""
+            << "" << QStringList {"Need Phone Number Input", "Need Email Input", kSuccess};
+        QTest::addRow("%s spaces count as filled", name) << section << " "
+                                                         << " " << QStringList {kSuccess};
+        QTest::addRow("%s phone empty", name)
+            << section << ""
+            << "a@b" << QStringList {"Need Phone Number Input", kSuccess};
+        QTest::addRow("%s email empty", name) << section << "1"
+                                              << "" << QStringList {"Need Email Input", kSuccess};
+    }
+}
+
+void TestFileActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite()
+{
+    QFETCH(Section, section);
+    QFETCH(QString, phone);
+    QFETCH(QString, email);
+    QFETCH(QStringList, messages);
+    QTemporaryDir dir;
+    FakeHost host;
+    host.fields = {{"Text7", phone}, {"Text12", email}, {pathFieldOf(section), dir.filePath("x")}};
+    SslValue ssl;
+    Generate(host, section, ssl);
+    QCOMPARE(host.messages, messages);
+    const QByteArray stored = contents(dir.filePath("NET.CFG"));
+    QVERIFY(stored.contains(encodeBytes("\r\nPhone1=" + phone.toLatin1() + "\r\n")));
+    QVERIFY(stored.contains(encodeBytes("\r\nEmail1=" + email.toLatin1() + "\r\n")));
+}
+
+void TestFileActions::shouldKeepSslValueAcrossGeneratesAndReopening_data()
+{
+    QTest::addColumn<QStringList>("boxTexts");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("YES") << QStringList {"YES"} << QByteArray("1");
+    QTest::newRow("NO") << QStringList {"NO"} << QByteArray("0");
+    QTest::newRow("never set") << QStringList {"yes", " NO"} << QByteArray();
+    QTest::newRow("YES then cleared") << QStringList {"YES", ""} << QByteArray("1");
+    QTest::newRow("NO then other") << QStringList {"NO", "maybe"} << QByteArray("0");
+    QTest::newRow("YES then NO") << QStringList {"YES", "NO"} << QByteArray("0");
+}
+
+void TestFileActions::shouldKeepSslValueAcrossGeneratesAndReopening()
+{
+    QFETCH(QStringList, boxTexts);
+    QFETCH(QByteArray, written);
+    QTemporaryDir dir;
+    SslValue ssl; // the application's, outliving each window
+    for (const QString &boxText : boxTexts) {
+        FakeHost reopened; // a window opened afresh
+        reopened.fields = {{"Combo5", boxText}, {"Text18", dir.filePath("NET.CFG")}};
+        Generate(reopened, Section::Smtp, ssl);
+        QCOMPARE(reopened.messages.last(), kSuccess);
+    }
+    QVERIFY(contents(dir.filePath("NET.CFG")).contains(encodeBytes("\r\nSSL=" + written + "\r\n")));
+}
+
+void TestFileActions::shouldStoreOnlyTheEncodedFieldsReplacingAnyOldFile_data()
+{
+    QTest::addColumn<Section>("section");
+    QTest::addColumn<QByteArray>("previous");
+    QTest::addColumn<QByteArray>("plain");
+
+    const QByteArray mms
+        = "[MMS]\r\nURL=v4\r\nAPN=v1\r\nIP=v5\r\nPort=v6\r\nPhone1=v7\r\nPhone2=v8\r\n"
+          "Phone3=v9\r\nPhone4=v10\r\nPhone5=v11\r\nEmail1=v12\r\nEmail2=v13\r\n"
+          "Email3=v14\r\nEmail4=v15\r\nEmail5=v16\r\nAPNAccount=v3\r\n"
+          "APNPassword=v2\r\n";
+    const QByteArray smtp
+        = "[SMTP]\r\nAPN=v1\r\nServer=v4\r\nPort=v5\r\nSender=v6\r\nPassword=v17\r\n"
+          "Email1=v12\r\nEmail2=v13\r\nEmail3=v14\r\nEmail4=v15\r\nEmail5=v16\r\n"
+          "SSL=1\r\nPhone1=v7\r\nAPNAccount=v2\r\nAPNPassword=v3\r\n";
+    const QByteArray longOld = QByteArray(5000, 'z');
+    QTest::newRow("mms, no old file") << Section::Mms << QByteArray() << mms;
+    QTest::newRow("mms over plain") << Section::Mms << QByteArray("[MMS]\r\nURL=old\r\n") << mms;
+    QTest::newRow("mms over longer stored") << Section::Mms << encodeBytes(longOld) << mms;
+    QTest::newRow("smtp, no old file") << Section::Smtp << QByteArray() << smtp;
+    QTest::newRow("smtp over stored mms") << Section::Smtp << encodeBytes(mms) << smtp;
+}
+
+void TestFileActions::shouldStoreOnlyTheEncodedFieldsReplacingAnyOldFile()
+{
+    QFETCH(Section, section);
+    QFETCH(QByteArray, previous);
+    QFETCH(QByteArray, plain);
+    QTemporaryDir dir;
+    const QString target = dir.filePath("NET.CFG");
+    if (!previous.isEmpty())
+        put(target, previous);
+    FakeHost host;
+    for (int n = 1; n <= 17; ++n)
+        host.fields[QString("Text%1").arg(n)] = QString("v%1").arg(n);
+    host.fields["Combo5"] = "YES";
+    host.fields[pathFieldOf(section)] = dir.filePath("notes.txt");
+    SslValue ssl;
+    Generate(host, section, ssl);
+    QCOMPARE(host.messages, QStringList {kSuccess});
+    QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray> {{target, encodeBytes(plain)}}));
+}
+
+void TestFileActions::shouldWriteIntoWorkingDirectoryWithoutSeparator()
+{
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    FakeHost host;
+    host.fields = {{"Text7", "1"}, {"Text12", "a@b"}, {"Text17", "NET.CFG"}};
+    SslValue ssl;
+    Generate(host, Section::Mms, ssl);
+    QDir::setCurrent(before);
+    QCOMPARE(host.messages, QStringList {kSuccess});
+    QCOMPARE(contents(dir.filePath("NET.CFG")).size(), 148 + 4);
+}
+
+void TestFileActions::shouldReportFailureAndLeaveTheCardAsItWas_data()
+{
+    QTest::addColumn<QString>("pathField"); // relative to the card
+    QTest::addColumn<QString>("readError"); // empty: the card gives back other bytes
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("reason"); // empty: any system text
+
+    const QString huge(40000, 'u');
+    // clang-format off
+    QTest::newRow("missing folder") << "missing/NET.CFG" << "" << "" << "";
+    QTest::newRow("parent is a file") << "old.txt/NET.CFG" << "" << "" << "";
+    QTest::newRow("NET.CFG is a folder") << "sub/NET.CFG" << "" << "" << "";
+    QTest::newRow("card gives back other bytes") << "NET.CFG" << "" << "" << "";
+    QTest::newRow("read back differs, no old file") << "sub/NET.CFG/NET.CFG" << "" << "" << "";
+    QTest::newRow("card cannot be read back") << "NET.CFG" << "I/O error" << "" << "";
+    QTest::newRow("too long") << "NET.CFG" << "" << huge
+        << "The settings are too long: 40152 bytes, at most 32767.";
+    // clang-format on
+}
+
+void TestFileActions::shouldReportFailureAndLeaveTheCardAsItWas()
+{
+    QFETCH(QString, pathField);
+    QFETCH(QString, readError);
+    QFETCH(QString, url);
+    QFETCH(QString, reason);
+    QTemporaryDir card;
+    put(card.filePath("NET.CFG"), encodeBytes("[MMS]\r\nURL=old\r\n"));
+    put(card.filePath("old.txt"), "old");
+    QVERIFY(QDir(card.path()).mkpath("sub/NET.CFG"));
+    const QMap<QString, QByteArray> before = snapshot(card.path());
+
+    FakeHost host;
+    host.fields
+        = {{"Text7", "1"}, {"Text12", "a@b"}, {"Text4", url}, {"Text17", card.filePath(pathField)}};
+    SslValue ssl;
+    FaultyCard writer;
+    writer.readError = readError;
+    Generate(host, Section::Mms, ssl, writer);
+
+    QCOMPARE(host.messages.size(), 1);
+    const QStringList lines = host.messages.first().split('\n');
+    QCOMPARE(lines.first(), "Create configure file failed.");
+    QVERIFY2(lines.size() >= 2 && !lines[1].isEmpty(), qPrintable(host.messages.first()));
+    if (!reason.isEmpty())
+        QCOMPARE(lines[1], reason);
+    QCOMPARE(snapshot(card.path()), before);
+}
+
+QTEST_GUILESS_MAIN(TestFileActions)
+#include "tst_fileactions.moc"
