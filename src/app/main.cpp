@@ -1,7 +1,23 @@
+#include "application.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("camera-setting-tool"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    // The launcher decides when the run ends (Esc, or the launcher closed by the desktop);
+    // a setup window closing while the launcher is hidden is no reason to stop.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Lets Wayland desktops match the window with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(
+        QStringLiteral("io.github.camerasettingtool.CameraSettingTool"));
+
+    Application run;
+    QObject::connect(&run.launcher(), &Form1::endRequested, &app,
+                     [] { QCoreApplication::exit(0); });
+    run.launcher().show();
+    return QApplication::exec();
 }

@@ -36,10 +36,13 @@ enum class Colour {
 enum class Visibility { Shown, Hidden };
 enum class Enabled { Yes, No };
 
+// A control whose FontSpec is all default (empty family, no size) uses the window's font.
+// Otherwise the control's bold and italic are its own, while an empty family or a zero size
+// takes the window's family or size: {{}, 15.75, true} is the window's family at 15.75 pt, bold.
 struct FontSpec
 {
-    QString family; // empty: the window's font
-    double pointSize = 0;
+    QString family; // empty: the window's family
+    double pointSize = 0; // 0: the window's size
     bool bold = false;
     bool italic = false;
 };
@@ -48,10 +51,10 @@ struct ControlSpec
 {
     QString name;      // the control's system name, used as objectName
     ControlKind kind;
-    QString parent;    // name of the containing panel; empty: the window
-    QRect twips;       // left, top, width, height
-    QString text;      // caption or text after load
-    QStringList items; // a combo box's list
+    QString parent = {};    // name of the containing panel; empty: the window
+    QRect twips = {};       // left, top, width, height
+    QString text = {};      // caption or text after load
+    QStringList items = {}; // a combo box's list
     Colour background = Colour::Default;
     Colour foreground = Colour::Default;
     FontSpec font = {};
@@ -66,8 +69,8 @@ struct WindowSpec
     QSize clientTwips;  // client area
     Colour background;
     FontSpec font;      // font of every control that names none
-    std::vector<ControlSpec> controls;
-    QStringList tabOrder; // controls that take the focus, in tab order
+    std::vector<ControlSpec> controls = {};
+    QStringList tabOrder = {}; // controls that take the focus, in tab order
 };
 
 inline constexpr int kTwipsPerPixel = 15;

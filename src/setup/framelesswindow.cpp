@@ -1,1 +1,81 @@
 #include "framelesswindow.h"
+
+#include "controlbuilder.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+
+FramelessWindow::FramelessWindow(const WindowSpec &spec, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
+{
+    // A tool window stays out of the task bar; on macOS it must not vanish when we are inactive.
+    setAttribute(Qt::WA_MacAlwaysShowToolWindow);
+    buildWindow(this, spec);
+    qApp->installEventFilter(this);
+}
+
+FramelessWindow::~FramelessWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool FramelessWindow::isOverBackground(const QPointF &position) const
+{
+    // A drag that outruns the window still belongs to it: only controls are not background.
+    return !childAt(position.toPoint());
+}
+
+void FramelessWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (isOverBackground(event->position()))
+        m_dragAnchor = event->position();
+    QWidget::mousePressEvent(event);
+}
+
+void FramelessWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() == Qt::LeftButton && isOverBackground(event->position())) {
+        // Single precision, as the window's position has always been computed.
+        const float left = float(x()) + float(event->position().x()) - float(m_dragAnchor.x());
+        const float top = float(y()) + float(event->position().y()) - float(m_dragAnchor.y());
+        move(qRound(left), qRound(top));
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void FramelessWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+void FramelessWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    if (QScreen *screen = this->screen()) {
+        QRect frame = geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+bool FramelessWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Key preview: every key typed into this window comes here before the focused control.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Escape || key->text() == QChar(27)) {
+            emit quitRequested();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

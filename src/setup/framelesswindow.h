@@ -13,6 +13,7 @@
 // the anchor. Presses and moves over controls belong to the controls.
 // Key preview: Esc (character 27) typed anywhere in this window emits quitRequested();
 // every other key goes on to the focused control. Esc in a dialog of ours is the dialog's.
+// The window is centred on its screen when it is first shown.
 class FramelessWindow : public QWidget
 {
     Q_OBJECT
@@ -22,8 +23,7 @@ public:
     ~FramelessWindow() override;
 
     // The control with this system name; nullptr if there is none.
-    template<typename T = QWidget>
-    T *control(const QString &name) const
+    template<typename T = QWidget> T *control(const QString &name) const
     {
         return findChild<T *>(name);
     }
@@ -44,6 +44,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool isOverBackground(const QPointF &position) const;
+
     QPointF m_dragAnchor; // starts at (0, 0)
     bool m_placed = false;
 };

@@ -1,1 +1,20 @@
 #pragma once
+
+#include "setupdialogs.h"
+#include "setupwindow.h"
+
+// The MMS setup window Form5: composes the [MMS] section of NET.CFG.
+class MmsWindow : public SetupWindow
+{
+    Q_OBJECT
+
+public:
+    // dialogs must outlive the window.
+    explicit MmsWindow(SetupDialogs &dialogs = qtSetupDialogs(), QWidget *parent = nullptr);
+};
+
+// The controls of Form5, as designed (mms_window_table.cpp).
+const WindowSpec &mmsWindowSpec();
+
+// What the MMS window does differently from the SMTP window.
+const SetupDesign &mmsDesign();

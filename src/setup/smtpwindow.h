@@ -1,1 +1,22 @@
 #pragma once
+
+#include "setupdialogs.h"
+#include "setupwindow.h"
+
+// The SMTP setup window Form7: composes the [SMTP] section of NET.CFG.
+class SmtpWindow : public SetupWindow
+{
+    Q_OBJECT
+
+public:
+    // ssl is the application's SSL value, which Generate sets from Combo5 and which outlives
+    // every opening of this window. ssl and dialogs must outlive the window.
+    explicit SmtpWindow(SslValue &ssl, SetupDialogs &dialogs = qtSetupDialogs(),
+                        QWidget *parent = nullptr);
+};
+
+// The controls of Form7, as designed (smtp_window_table.cpp).
+const WindowSpec &smtpWindowSpec();
+
+// What the SMTP window does differently from the MMS window.
+const SetupDesign &smtpDesign();

@@ -1,0 +1,200 @@
+#include "framelesswindow.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// clang-format off
+const WindowSpec &testWindow()
+{
+    static const WindowSpec design{
+        "FormT", "Test window", QSize(6000, 4500), Colour::Highlight, {},
+        {
+            {"Label1",   ControlKind::Label,         {}, {1500, 1500, 1500, 330}, "Label"},
+            {"Text1",    ControlKind::TextField,     {}, {1500, 2250, 3000, 465}},
+            {"Combo1",   ControlKind::DropDownCombo, {}, {1500, 3000, 3000, 450}, {}, {"Auto", "Manual"}},
+            {"Command1", ControlKind::Button,        {}, {1500, 3750, 1500, 495}, "Exit"},
+        },
+    };
+    return design;
+}
+// clang-format on
+
+constexpr QPoint kHome(100, 100);
+constexpr QPoint kBackground(20, 20);
+
+} // namespace
+
+class TestFramelessWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void shouldBeBorderlessAndCentredOnlyWhenFirstShown();
+    void shouldFollowThePointerWhileTheLeftButtonAloneIsHeld_data();
+    void shouldFollowThePointerWhileTheLeftButtonAloneIsHeld();
+    void shouldDragOnlyWithTheLeftButtonAloneFromTheLastPressOfAnyButton();
+    void shouldDragFromTheOriginBeforeAnyPress();
+    void shouldLeavePressesOverControlsToThem();
+    void shouldRequestTheEndOnEscWhereverTheFocusIs_data();
+    void shouldRequestTheEndOnEscWhereverTheFocusIs();
+    void shouldPassOtherKeysToTheFocusedControl();
+    void shouldLeaveEscInADialogToTheDialog();
+
+private:
+    std::unique_ptr<FramelessWindow> m_window;
+};
+
+void TestFramelessWindow::init()
+{
+    m_window = std::make_unique<FramelessWindow>(testWindow());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestFramelessWindow::cleanup()
+{
+    m_window.reset();
+}
+
+void TestFramelessWindow::shouldBeBorderlessAndCentredOnlyWhenFirstShown()
+{
+    QVERIFY(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(m_window->windowType(), Qt::Tool); // kept out of the task bar
+    const QPoint offCentre
+        = m_window->geometry().center() - m_window->screen()->availableGeometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 1);
+
+    m_window->move(10, 15);
+    m_window->hide();
+    m_window->show();
+    QCOMPARE(m_window->pos(), QPoint(10, 15));
+}
+
+void TestFramelessWindow::shouldFollowThePointerWhileTheLeftButtonAloneIsHeld_data()
+{
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QPoint>("offset");
+
+    QTest::newRow("right and down") << kHome << QPoint(30, 12);
+    QTest::newRow("left and up, beyond the window") << kHome << QPoint(-25, -40);
+    QTest::newRow("partly off the screen") << QPoint(5, 5) << QPoint(-60, -50);
+}
+
+void TestFramelessWindow::shouldFollowThePointerWhileTheLeftButtonAloneIsHeld()
+{
+    QFETCH(QPoint, start);
+    QFETCH(QPoint, offset);
+    m_window->move(start);
+    const QSize size = m_window->size();
+
+    QTest::mousePress(m_window.get(), Qt::LeftButton, {}, kBackground);
+    QTest::mouseMove(m_window.get(), kBackground + offset);
+    QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, kBackground);
+
+    QCOMPARE(m_window->pos(), start + offset);
+    QCOMPARE(m_window->size(), size);
+}
+
+void TestFramelessWindow::shouldDragOnlyWithTheLeftButtonAloneFromTheLastPressOfAnyButton()
+{
+    FramelessWindow *window = m_window.get();
+    window->move(kHome);
+
+    QTest::mousePress(window, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseMove(window, QPoint(30, 30)); // right alone
+    QTest::mouseRelease(window, Qt::RightButton, {}, QPoint(30, 30));
+    QCOMPARE(window->pos(), kHome);
+
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mousePress(window, Qt::RightButton, {}, QPoint(40, 30)); // the anchor now
+    QTest::mouseMove(window, QPoint(60, 60)); // left and right
+    QCOMPARE(window->pos(), kHome);
+
+    QTest::mouseRelease(window, Qt::RightButton, {}, QPoint(60, 60));
+    QTest::mouseMove(window, QPoint(60, 45)); // left alone again
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(60, 45));
+    QCOMPARE(window->pos(), kHome + QPoint(20, 15));
+}
+
+void TestFramelessWindow::shouldDragFromTheOriginBeforeAnyPress()
+{
+    m_window->move(kHome);
+    // The left button came down outside the window; its first move uses the anchor (0, 0).
+    const QPoint position(15, 25);
+    QMouseEvent move(QEvent::MouseMove, position, m_window->mapToGlobal(position), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_window.get(), &move);
+    QCOMPARE(m_window->pos(), kHome + position);
+}
+
+void TestFramelessWindow::shouldLeavePressesOverControlsToThem()
+{
+    m_window->move(kHome);
+    auto *label = m_window->control<QLabel>("Label1");
+
+    // A label takes no presses of its own: they reach the window, which leaves them alone.
+    QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(label, QPoint(25, 15));
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(25, 15));
+    QCOMPARE(m_window->pos(), kHome);
+    QCOMPARE(m_window->dragAnchor(), QPointF(0, 0));
+}
+
+void TestFramelessWindow::shouldRequestTheEndOnEscWhereverTheFocusIs_data()
+{
+    QTest::addColumn<QString>("focus");
+
+    QTest::newRow("text field") << "Text1";
+    QTest::newRow("combo box") << "Combo1";
+    QTest::newRow("button") << "Command1";
+    QTest::newRow("the window itself") << "FormT";
+}
+
+void TestFramelessWindow::shouldRequestTheEndOnEscWhereverTheFocusIs()
+{
+    QFETCH(QString, focus);
+    QWidget *target = focus == "FormT" ? m_window.get() : m_window->control(focus);
+    QSignalSpy quit(m_window.get(), &FramelessWindow::quitRequested);
+
+    QTest::keyClick(target, Qt::Key_Escape);
+    QCOMPARE(quit.count(), 1);
+    QVERIFY(m_window->isVisible()); // ending the run is the application's business
+}
+
+void TestFramelessWindow::shouldPassOtherKeysToTheFocusedControl()
+{
+    auto *field = m_window->control<QLineEdit>("Text1");
+    field->setFocus();
+    QSignalSpy quit(m_window.get(), &FramelessWindow::quitRequested);
+
+    QTest::keyClicks(field, "a1 =");
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QCOMPARE(field->text(), "a1 ");
+    QCOMPARE(quit.count(), 0);
+}
+
+void TestFramelessWindow::shouldLeaveEscInADialogToTheDialog()
+{
+    QSignalSpy quit(m_window.get(), &FramelessWindow::quitRequested);
+    QDialog dialog(m_window.get());
+    dialog.setModal(true);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(quit.count(), 0);
+}
+
+QTEST_MAIN(TestFramelessWindow)
+#include "tst_framelesswindow.moc"
