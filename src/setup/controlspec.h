@@ -12,25 +12,25 @@
 // (1/1440 inch, 15 twips per device-independent pixel).
 
 enum class ControlKind {
-    Panel,          // framed group box with a caption
-    PlainPanel,     // panel without border or caption
+    Panel, // framed group box with a caption
+    PlainPanel, // panel without border or caption
     Label,
-    WrappingLabel,  // label whose caption wraps within its width (the launcher's tiles)
-    TextField,      // one-line text field
-    SimpleCombo,    // combo box without drop-down button: a text field whose list is not shown
-    DropDownCombo,  // drop-down combo box with editable text
+    WrappingLabel, // label whose caption wraps within its width (the launcher's tiles)
+    TextField, // one-line text field
+    SimpleCombo, // combo box without drop-down button: a text field whose list is not shown
+    DropDownCombo, // drop-down combo box with editable text
     Button,
-    Picture,        // the ® logo
+    Picture, // the ® logo
 };
 
 // Colours: the desktop's system colours by role, or fixed RGB values.
 enum class Colour {
-    Default,       // what the style gives the control
-    Highlight,     // selected-item background
+    Default, // what the style gives the control
+    Highlight, // selected-item background
     HighlightText, // selected-item text
-    Window,        // window background
-    White,         // RGB(255, 255, 255)
-    Blue,          // RGB(0, 0, 255)
+    Window, // window background
+    White, // RGB(255, 255, 255)
+    Blue, // RGB(0, 0, 255)
 };
 
 enum class Visibility { Shown, Hidden };
@@ -49,11 +49,11 @@ struct FontSpec
 
 struct ControlSpec
 {
-    QString name;      // the control's system name, used as objectName
+    QString name; // the control's system name, used as objectName
     ControlKind kind;
-    QString parent = {};    // name of the containing panel; empty: the window
-    QRect twips = {};       // left, top, width, height
-    QString text = {};      // caption or text after load
+    QString parent = {}; // name of the containing panel; empty: the window
+    QRect twips = {}; // left, top, width, height
+    QString text = {}; // caption or text after load
     QStringList items = {}; // a combo box's list
     Colour background = Colour::Default;
     Colour foreground = Colour::Default;
@@ -64,11 +64,11 @@ struct ControlSpec
 
 struct WindowSpec
 {
-    QString name;       // "Form1", "Form5", "Form7"
+    QString name; // "Form1", "Form5", "Form7"
     QString title;
-    QSize clientTwips;  // client area
+    QSize clientTwips; // client area
     Colour background;
-    FontSpec font;      // font of every control that names none
+    FontSpec font; // font of every control that names none
     std::vector<ControlSpec> controls = {};
     QStringList tabOrder = {}; // controls that take the focus, in tab order
 };
