@@ -4,6 +4,12 @@
 
 int main(int argc, char *argv[])
 {
+    // The windows are borderless and moved by the program itself while the user drags them,
+    // which Wayland does not allow a client to do: run through XWayland where it is there.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")
+        && qgetenv("XDG_SESSION_TYPE") == "wayland")
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("camera-setting-tool"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
