@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QValidator>
 
 #include <cmath>
 
@@ -29,7 +30,9 @@ QColor systemColour(Colour colour)
     case Colour::HighlightText:
         return palette.color(QPalette::Active, QPalette::HighlightedText);
     case Colour::Window:
-        return palette.color(QPalette::Active, QPalette::Window);
+        // The desktop's window background is the ground of a window's contents (white by
+        // default), which Qt calls Base; Qt's Window role is the grey face of dialogs.
+        return palette.color(QPalette::Active, QPalette::Base);
     case Colour::White:
         return QColor(255, 255, 255);
     case Colour::Blue:
@@ -120,6 +123,28 @@ void SimpleComboBox::stretchEditor()
 }
 
 namespace {
+
+// A one-line field holds no line break: one that comes in with pasted or dropped text is left
+// out, so that each value stays on its own key's line in NET.CFG.
+class OneLineValidator final : public QValidator
+{
+    Q_OBJECT
+
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &position) const override
+    {
+        for (qsizetype i = input.size() - 1; i >= 0; --i) {
+            if (input[i] == u'\r' || input[i] == u'\n') {
+                input.remove(i, 1);
+                if (i < position)
+                    --position;
+            }
+        }
+        return Acceptable;
+    }
+};
 
 // The palette roles that carry a control's text colour and its background, by kind.
 QList<QPalette::ColorRole> foregroundRoles(ControlKind kind)
@@ -240,8 +265,11 @@ QWidget *createControl(const ControlSpec &design, QWidget *parent)
         label->setText(design.text);
         return label;
     }
-    case ControlKind::TextField:
-        return new QLineEdit(design.text, parent);
+    case ControlKind::TextField: {
+        auto *field = new QLineEdit(design.text, parent);
+        field->setValidator(new OneLineValidator(field));
+        return field;
+    }
     case ControlKind::SimpleCombo: {
         auto *combo = new SimpleComboBox(parent);
         setComboText(combo, design);
@@ -330,3 +358,5 @@ void buildWindow(QWidget *window, const WindowSpec &design)
         previous = widget;
     }
 }
+
+#include "controlbuilder.moc"

@@ -28,7 +28,7 @@ enum class Colour {
     Default, // what the style gives the control
     Highlight, // selected-item background
     HighlightText, // selected-item text
-    Window, // window background
+    Window, // window background: the ground of a window's contents (Qt's Base)
     White, // RGB(255, 255, 255)
     Blue, // RGB(0, 0, 255)
 };

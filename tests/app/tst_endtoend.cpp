@@ -1,0 +1,618 @@
+// Whole runs from the launcher through the real setup windows, as a user makes them: tiles
+// clicked, entries picked from the boxes' lists with the mouse or the keyboard, recipients
+// typed, the folder button, Generate, Exit and Esc. The file on disk is compared with bytes
+// built here from literal lines.
+#include "../setup/fakedialogs.h"
+#include "application.h"
+#include "netcfg.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+enum class Kind { Mms, Smtp };
+Q_DECLARE_METATYPE(Kind)
+
+using Texts = QMap<QString, QString>; // control name -> text
+
+namespace {
+
+const QString kSuccess = QStringLiteral("Create configure file success.");
+
+template<typename T = QWidget> T *child(const QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("%s has no %s named %s", qPrintable(window->objectName()),
+               T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+QComboBox *box(const QWidget *window, const QString &name)
+{
+    return child<QComboBox>(window, name);
+}
+
+// What a label, button, panel, text field or combo box shows.
+QString textOf(const QWidget *window, const QString &name)
+{
+    QWidget *control = child(window, name);
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return button->text();
+    if (auto *panel = qobject_cast<QGroupBox *>(control))
+        return panel->title();
+    if (auto *combo = qobject_cast<QComboBox *>(control))
+        return combo->currentText();
+    return child<QLineEdit>(window, name)->text();
+}
+
+QStringList items(const QComboBox *combo)
+{
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list.append(combo->itemText(i));
+    return list;
+}
+
+QString modeBoxOf(Kind kind)
+{
+    return kind == Kind::Mms ? QStringLiteral("Combo2") : QStringLiteral("Combo1");
+}
+
+QStringList modeFieldsOf(Kind kind)
+{
+    if (kind == Kind::Mms)
+        return {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
+    return {"Text1", "Text2", "Text3"};
+}
+
+QString pathFieldOf(Kind kind)
+{
+    return kind == Kind::Mms ? QStringLiteral("Text17") : QStringLiteral("Text18");
+}
+
+// The captions of a window's panels, labels and buttons as designed.
+const Texts &designedCaptions(Kind kind)
+{
+    // clang-format off
+    static const Texts mms {
+        {"Frame1", "MMS Setting"}, {"Label1", "Wireless Mode"}, {"Label2", "Setting Mode"},
+        {"Label3", "Country"}, {"Label4", "Operators"},
+        {"Frame2", "GPRS Setting"}, {"Label5", "APN"}, {"Label7", "Account"}, {"Label6", "Password"},
+        {"Frame3", "Server Setting"}, {"Label8", "URL"}, {"Label9", "IP"}, {"Label10", "Port"},
+        {"Frame6", "Phone Setting"}, {"Label12", "Phone 1"}, {"Label13", "Phone 2"},
+        {"Label14", "Phone 3"}, {"Label15", "Phone 4"}, {"Label16", "Phone 5"},
+        {"Frame10", "Email Setting"}, {"Label17", "Email 1"}, {"Label18", "Email 2"},
+        {"Label19", "Email 3"}, {"Label20", "Email 4"}, {"Label21", "Email 5"},
+        {"Label11", "Path"}, {"Command4", "..."}, {"Command1", "Read"}, {"Command2", "Generate"},
+        {"Command3", "Exit"},
+    };
+    static const Texts smtp {
+        {"Frame1", "SMTP Setting"}, {"Label1", "Wireless Mode"}, {"Label2", "Setting Mode"},
+        {"Label3", "Country"}, {"Label4", "Operators"},
+        {"Frame8", "GPRS Setting"}, {"Label5", "APN"}, {"Label6", "Account"}, {"Label7", "Password"},
+        {"Frame2", "Server Setting"}, {"Label8", "Server"}, {"Label9", "Port"}, {"Label10", "Email"},
+        {"Label11", "Password"}, {"Label22", "SSL"},
+        {"Frame6", "Phone Setting"}, {"Label12", "Phone 1"}, {"Label13", "Phone 2"},
+        {"Label14", "Phone 3"}, {"Label15", "Phone 4"}, {"Label16", "Phone 5"},
+        {"Frame20", "Email Setting"}, {"Label17", "Email 1"}, {"Label18", "Email 2"},
+        {"Label19", "Email 3"}, {"Label20", "Email 4"}, {"Label21", "Email 5"},
+        {"Label23", "Path"}, {"Command4", "..."}, {"Command1", "Read"}, {"Command2", "Generate"},
+        {"Command3", "Exit"},
+    };
+    // clang-format on
+    return kind == Kind::Mms ? mms : smtp;
+}
+
+int rowOf(const QComboBox *combo, const QString &entry)
+{
+    return combo->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+// A pick with the mouse: a click on the box's arrow opens its list, then a click on the entry.
+void pickWithMouse(QComboBox *combo, const QString &entry)
+{
+    const int row = rowOf(combo, entry);
+    QVERIFY2(row >= 0, qPrintable(combo->objectName() + " lists no " + entry));
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, combo->height() / 2));
+    QAbstractItemView *list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+
+    const QModelIndex index = combo->model()->index(row, combo->modelColumn());
+    list->scrollTo(index);
+    const QPoint point = list->visualRect(index).center();
+    // The pointer travels to the entry: Qt drops a move to where the pointer already is.
+    QTest::mouseMove(list->viewport(), point + QPoint(1, 1));
+    QTest::mouseMove(list->viewport(), point);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
+    QTRY_VERIFY(!list->isVisible());
+}
+
+// A pick with the keyboard: Alt+Down opens the list, the arrow keys move to the entry, Enter.
+void pickWithKeyboard(QComboBox *combo, const QString &entry)
+{
+    QVERIFY2(rowOf(combo, entry) >= 0, qPrintable(combo->objectName() + " lists no " + entry));
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView *list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int moves = 0; moves < combo->count() && list->currentIndex().data() != entry; ++moves)
+        QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentIndex().data().toString(), entry);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_VERIFY(!list->isVisible());
+}
+
+// A click into the field, then typing.
+void typeInto(const QWidget *window, const QString &name, const QString &text)
+{
+    auto *field = child<QLineEdit>(window, name);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, text);
+}
+
+void click(const QWidget *window, const QString &button)
+{
+    QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
+}
+
+// The stored NET.CFG of these plain lines, each ended by CR LF.
+QByteArray storedFile(const QStringList &lines)
+{
+    QByteArray plain;
+    for (const QString &line : lines)
+        plain += line.toLatin1() + "\r\n";
+    return EncodeNetCfg(plain).value_or(QByteArray());
+}
+
+// The lines of a stored file read back as plain text, so that a difference reads as a line.
+QStringList plainLines(const QByteArray &stored)
+{
+    QByteArray plain;
+    for (const char byte : stored) {
+        const auto b = uchar(byte);
+        if (b >= 0x0F && b <= 0x18)
+            plain += char(b + 33); // digits
+        else if (b >= 0x80 && b <= 0x99)
+            plain += char(b - 31); // lower case
+        else if (b >= 0x61 && b <= 0x7A)
+            plain += char(b - 32); // upper case
+        else if (const qsizetype at = QByteArray("\xFF\xFE\xFD\xFC\xFB\xF1\xF2").indexOf(byte);
+                 at >= 0)
+            plain += "[]@=.\n\r"[at];
+        else
+            plain += byte;
+    }
+    QStringList lines = QString::fromLatin1(plain).split(QStringLiteral("\r\n"));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void shouldCaptionTheOpenedWindowInTheLaunchersLanguage_data();
+    void shouldCaptionTheOpenedWindowInTheLaunchersLanguage();
+    void shouldLeaveOtherCaptionsAloneInEveryLanguage_data();
+    void shouldLeaveOtherCaptionsAloneInEveryLanguage();
+    void shouldShowTheTilesAsWhiteSquaresWithBlueNames();
+
+    void shouldWriteTheFileOfARunThroughTheWindow_data();
+    void shouldWriteTheFileOfARunThroughTheWindow();
+
+    void shouldReopenFreshAndFindTheLauncherWhereItWasLeft_data();
+    void shouldReopenFreshAndFindTheLauncherWhereItWasLeft();
+    void shouldKeepTheSslValueForTheNextOpening();
+    void shouldEndTheRunOnEscAloneInASetupWindow_data();
+    void shouldEndTheRunOnEscAloneInASetupWindow();
+
+private:
+    // Clicks the window's tile in the launcher; the window opened, or nullptr.
+    QWidget *openFromTile(Kind kind);
+    // The folder button, with the temporary folder as the user's choice.
+    void chooseTemporaryFolder(const QWidget *window);
+    QString destination() const { return m_dir->filePath(QStringLiteral("NET.CFG")); }
+
+    FakeDialogs m_dialogs;
+    std::unique_ptr<Application> m_app;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestEndToEnd::init()
+{
+    m_dialogs = FakeDialogs();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_app = std::make_unique<Application>(m_dialogs);
+    m_app->launcher().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_app->launcher()));
+}
+
+void TestEndToEnd::cleanup()
+{
+    m_app.reset();
+    m_dir.reset();
+    // The launcher took every window it opened with it.
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QWidget *TestEndToEnd::openFromTile(Kind kind)
+{
+    Form1 &launcher = m_app->launcher();
+    QWidget *tile = launcher.control(kind == Kind::Mms ? "Label5" : "Label6");
+    QTest::mouseClick(tile, Qt::LeftButton, {}, QPoint(20, 20));
+    QWidget *window = launcher.setupWindow();
+    if (!window || !QTest::qWaitForWindowExposed(window))
+        return nullptr;
+    return window;
+}
+
+void TestEndToEnd::chooseTemporaryFolder(const QWidget *window)
+{
+    m_dialogs.folderAnswers.append(m_dir->path());
+    click(window, "Command4");
+}
+
+// --- captions -------------------------------------------------------------------------
+
+void TestEndToEnd::shouldCaptionTheOpenedWindowInTheLaunchersLanguage_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Texts>("changed"); // the captions that differ from the designed ones
+
+    const Texts nothing;
+    QTest::newRow("MMS, English") << Kind::Mms << "English"
+                                  << Texts {{"Label4", "Operator"}, {"Command1", "Read Cfg"}};
+    QTest::newRow("SMTP, English") << Kind::Smtp << "English" << Texts {{"Command1", "Read Cfg"}};
+    QTest::newRow("MMS, English with a space") << Kind::Mms << "English " << nothing;
+    QTest::newRow("SMTP, english") << Kind::Smtp << "english" << nothing;
+}
+
+void TestEndToEnd::shouldCaptionTheOpenedWindowInTheLaunchersLanguage()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, language);
+    QFETCH(Texts, changed);
+    m_app->launcher().control<QComboBox>("Combo1")->setEditText(language);
+
+    QWidget *window = openFromTile(kind);
+    QVERIFY(window);
+    QVERIFY(m_app->launcher().isHidden());
+    QCOMPARE(window->objectName(), kind == Kind::Mms ? "Form5" : "Form7");
+
+    const Texts &designed = designedCaptions(kind);
+    for (auto it = designed.cbegin(); it != designed.cend(); ++it)
+        QCOMPARE(textOf(window, it.key()), changed.value(it.key(), it.value()));
+    QVERIFY(child(window, "Command1")->isHidden());
+}
+
+void TestEndToEnd::shouldLeaveOtherCaptionsAloneInEveryLanguage_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("language");
+
+    const QStringList languages {"中文",    "Cesky",     "Deutsch",   "English",
+                                 "Espanol", "Italiano",  "Francais",  "Lingua",
+                                 "Magyar",  "Portugues", "Slovensko", "Suomi"};
+    for (const QString &language : languages) {
+        QTest::addRow("MMS, %s", qPrintable(language)) << Kind::Mms << language;
+        QTest::addRow("SMTP, %s", qPrintable(language)) << Kind::Smtp << language;
+    }
+}
+
+void TestEndToEnd::shouldLeaveOtherCaptionsAloneInEveryLanguage()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, language);
+    auto *languages = m_app->launcher().control<QComboBox>("Combo1");
+    languages->setCurrentIndex(rowOf(languages, language));
+    QCOMPARE(m_app->launcher().languageText(), language);
+
+    QWidget *window = openFromTile(kind);
+    QVERIFY(window);
+
+    // Panels, the mode labels, the MMS window's access point and path labels, and the SMTP
+    // window's country, operator, access point, phone, SSL and path labels.
+    // clang-format off
+    const QStringList mmsKept {"Frame1", "Label1", "Label2", "Frame2", "Label5", "Label7", "Label6",
+                               "Frame3", "Frame6", "Frame10", "Label11", "Command4"};
+    const QStringList smtpKept {"Frame1", "Label1", "Label2", "Label3", "Label4", "Frame8", "Label5",
+                                "Label6", "Label7", "Frame2", "Label22", "Frame6", "Label12", "Label13",
+                                "Label14", "Label15", "Label16", "Frame20", "Label23", "Command4"};
+    // clang-format on
+    for (const QString &name : kind == Kind::Mms ? mmsKept : smtpKept)
+        QCOMPARE(textOf(window, name), designedCaptions(kind).value(name));
+}
+
+void TestEndToEnd::shouldShowTheTilesAsWhiteSquaresWithBlueNames()
+{
+    // The desktop's window background, the tiles' colour, is white in the default palette.
+    const QColor white(255, 255, 255);
+    const QColor blue(0, 0, 255);
+    for (const char *name : {"Label5", "Label6"}) {
+        const QImage tile = m_app->launcher().control(name)->grab().toImage();
+        QCOMPARE(tile.pixelColor(tile.width() - 4, tile.height() - 4), white);
+        bool named = false;
+        for (int y = 0; y < tile.height() && !named; ++y) {
+            for (int x = 0; x < tile.width() && !named; ++x)
+                named = tile.pixelColor(x, y) == blue;
+        }
+        QVERIFY2(named, name);
+    }
+}
+
+// --- a whole run ----------------------------------------------------------------------
+
+void TestEndToEnd::shouldWriteTheFileOfARunThroughTheWindow_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("country"); // picked with the mouse; empty: none
+    QTest::addColumn<QString>("operatorName"); // picked with the keyboard; empty: the default
+    QTest::addColumn<Texts>("manual"); // typed in Manual mode, then back to Auto; empty: Auto
+    QTest::addColumn<Texts>("typed");
+    QTest::addColumn<QString>("ssl"); // picked in the SSL box; empty: left at "YES"
+    QTest::addColumn<QStringList>("lines");
+
+    // clang-format off
+    QTest::newRow("MMS: Germany, then T-Mobile with its account")
+        << Kind::Mms << "Germany" << "T-Mobile" << Texts{}
+        << Texts{{"Text7", "+49 170 1234567"}, {"Text8", "0170 7654321"},
+                 {"Text12", "camera@example.org"}, {"Text14", "third@example.org"}}
+        << QString()
+        << QStringList{"[MMS]", "URL=http://mms.t-mobile.de/servlets/mms", "APN=internet.t-mobile",
+                       "IP=172.28.23.131", "Port=8008",
+                       "Phone1=+49 170 1234567", "Phone2=0170 7654321", "Phone3=", "Phone4=", "Phone5=",
+                       "Email1=camera@example.org", "Email2=", "Email3=third@example.org", "Email4=", "Email5=",
+                       "APNAccount=t-mobile", "APNPassword=tm"};
+    QTest::newRow("MMS: Canada, then values typed in Manual mode, back to Auto")
+        << Kind::Mms << "Canada" << QString()
+        << Texts{{"Text1", "my.apn"}, {"Text2", "secret"}, {"Text3", "user"},
+                 {"Text4", "http://10.0.0.1:8002/mms"}, {"Text5", "010.000.000.172"}, {"Text6", "9201"}}
+        << Texts{{"Text7", "5550001"}, {"Text11", " 5 "}, {"Text12", "me@example.org"},
+                 {"Text16", "five@example.org"}}
+        << QString()
+        << QStringList{"[MMS]", "URL=http://10.0.0.1:8002/mms", "APN=my.apn", "IP=010.000.000.172",
+                       "Port=9201",
+                       "Phone1=5550001", "Phone2=", "Phone3=", "Phone4=", "Phone5= 5 ",
+                       "Email1=me@example.org", "Email2=", "Email3=", "Email4=", "Email5=five@example.org",
+                       "APNAccount=user", "APNPassword=secret"};
+    QTest::newRow("SMTP: Slovakia, then O2 with its mail server")
+        << Kind::Smtp << "Slovakia" << "O2" << Texts{}
+        << Texts{{"Text6", "camera@example.org"}, {"Text17", "pa=ss"}, {"Text7", "+421 900 000 000"},
+                 {"Text12", "me@example.org"}, {"Text13", "you@example.org"}}
+        << QString()
+        << QStringList{"[SMTP]", "APN=o2internet", "Server=smtp.o2.sk", "Port=25",
+                       "Sender=camera@example.org", "Password=pa=ss",
+                       "Email1=me@example.org", "Email2=you@example.org", "Email3=", "Email4=", "Email5=",
+                       "SSL=0", "Phone1=+421 900 000 000", "APNAccount=", "APNPassword="};
+    QTest::newRow("SMTP: Canada, then Roger with its account")
+        << Kind::Smtp << "Canada" << "Roger" << Texts{}
+        << Texts{{"Text4", "smtp.example.org"}, {"Text5", "465"}, {"Text6", "cam@example.org"},
+                 {"Text17", "secret"}, {"Text7", "5551234"}, {"Text12", "me@example.org"}}
+        << QString()
+        << QStringList{"[SMTP]", "APN=internet.com", "Server=smtp.example.org", "Port=465",
+                       "Sender=cam@example.org", "Password=secret",
+                       "Email1=me@example.org", "Email2=", "Email3=", "Email4=", "Email5=",
+                       "SSL=1", "Phone1=5551234", "APNAccount=wapuser1", "APNPassword=wap"};
+    QTest::newRow("SMTP: Canada, then values typed in Manual mode, back to Auto")
+        << Kind::Smtp << "Canada" << QString()
+        << Texts{{"Text1", "data.apn"}, {"Text2", "user"}, {"Text3", "secret"}}
+        << Texts{{"Text4", "mail.example.org"}, {"Text5", "587"}, {"Text6", "cam@example.org"},
+                 {"Text17", "pw"}, {"Text7", "12345"}, {"Text12", "me@example.org"},
+                 {"Text16", "last@example.org"}}
+        << "NO"
+        << QStringList{"[SMTP]", "APN=data.apn", "Server=mail.example.org", "Port=587",
+                       "Sender=cam@example.org", "Password=pw",
+                       "Email1=me@example.org", "Email2=", "Email3=", "Email4=", "Email5=last@example.org",
+                       "SSL=0", "Phone1=12345", "APNAccount=user", "APNPassword=secret"};
+    // clang-format on
+}
+
+void TestEndToEnd::shouldWriteTheFileOfARunThroughTheWindow()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, country);
+    QFETCH(QString, operatorName);
+    QFETCH(Texts, manual);
+    QFETCH(Texts, typed);
+    QFETCH(QString, ssl);
+    QFETCH(QStringList, lines);
+
+    QWidget *window = openFromTile(kind);
+    QVERIFY(window);
+    if (!country.isEmpty())
+        pickWithMouse(box(window, "Combo3"), country);
+    if (!operatorName.isEmpty())
+        pickWithKeyboard(box(window, "Combo4"), operatorName);
+    if (!manual.isEmpty()) {
+        pickWithMouse(box(window, modeBoxOf(kind)), "Manual");
+        for (auto it = manual.cbegin(); it != manual.cend(); ++it)
+            typeInto(window, it.key(), it.value());
+        pickWithKeyboard(box(window, modeBoxOf(kind)), "Auto");
+    }
+    for (auto it = typed.cbegin(); it != typed.cend(); ++it)
+        typeInto(window, it.key(), it.value());
+    if (!ssl.isEmpty())
+        pickWithMouse(box(window, "Combo5"), ssl);
+    if (QTest::currentTestFailed())
+        return;
+
+    chooseTemporaryFolder(window);
+    QCOMPARE(textOf(window, pathFieldOf(kind)), QDir::toNativeSeparators(destination()));
+    click(window, "Command2");
+
+    QCOMPARE(m_dialogs.messages, (QList<FakeDialogs::Message> {{kApplicationTitle, kSuccess}}));
+    const QByteArray file = readFile(destination());
+    QCOMPARE(plainLines(file), lines);
+    QCOMPARE(file, storedFile(lines));
+}
+
+// --- Exit, reopening and the end of the run -------------------------------------------
+
+void TestEndToEnd::shouldReopenFreshAndFindTheLauncherWhereItWasLeft_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<bool>("byExit"); // false: the desktop closes the window
+
+    QTest::newRow("MMS, Exit") << Kind::Mms << true;
+    QTest::newRow("SMTP, Exit") << Kind::Smtp << true;
+    QTest::newRow("MMS, closed by the desktop") << Kind::Mms << false;
+    QTest::newRow("SMTP, closed by the desktop") << Kind::Smtp << false;
+}
+
+void TestEndToEnd::shouldReopenFreshAndFindTheLauncherWhereItWasLeft()
+{
+    QFETCH(Kind, kind);
+    QFETCH(bool, byExit);
+    Form1 &launcher = m_app->launcher();
+    const QPoint start = launcher.pos();
+    QTest::mousePress(&launcher, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(&launcher, QPoint(47, 33));
+    QTest::mouseRelease(&launcher, Qt::LeftButton, {}, QPoint(47, 33));
+    const QPoint dragged = start + QPoint(37, 23);
+    QCOMPARE(launcher.pos(), dragged);
+
+    QPointer<QWidget> first = openFromTile(kind);
+    QVERIFY(first);
+    pickWithMouse(box(first, "Combo3"), "Canada");
+    typeInto(first, "Text7", "5550001");
+    if (kind == Kind::Smtp)
+        pickWithMouse(box(first, "Combo5"), "NO");
+    pickWithMouse(box(first, modeBoxOf(kind)), "Manual");
+    typeInto(first, "Text1", "typed");
+    first->move(0, 0);
+
+    if (byExit)
+        click(first, "Command3");
+    else
+        first->close();
+    QVERIFY(launcher.isVisible());
+    QCOMPARE(launcher.pos(), dragged);
+    QCOMPARE(launcher.setupWindow(), nullptr);
+    QTRY_VERIFY(!first);
+
+    QWidget *again = openFromTile(kind);
+    QVERIFY(again);
+    QCOMPARE(textOf(again, modeBoxOf(kind)), QStringLiteral("Auto"));
+    for (const QString &name : modeFieldsOf(kind)) {
+        QWidget *field = child(again, name);
+        QVERIFY2(field->isHidden() && !field->isEnabled(), qPrintable(name));
+        QCOMPARE(textOf(again, name), QString());
+    }
+    QCOMPARE(textOf(again, "Combo3"), QString());
+    QVERIFY(box(again, "Combo3")->isEnabled());
+    QCOMPARE(textOf(again, "Combo4"), QString());
+    QCOMPARE(items(box(again, "Combo4")), (QStringList {"China Mobile", "China Unicom"}));
+    QCOMPARE(textOf(again, "Text7"), QString());
+    QCOMPARE(textOf(again, pathFieldOf(kind)), QString());
+    if (kind == Kind::Smtp)
+        QCOMPARE(textOf(again, "Combo5"), QStringLiteral("YES"));
+    // The captions are applied to the new window too.
+    QCOMPARE(textOf(again, "Command1"), QStringLiteral("Read Cfg"));
+    if (kind == Kind::Mms)
+        QCOMPARE(textOf(again, "Label4"), QStringLiteral("Operator"));
+    // A new window opens centred on the screen again.
+    const QPoint offCentre
+        = again->geometry().center() - again->screen()->availableGeometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 1);
+}
+
+void TestEndToEnd::shouldKeepTheSslValueForTheNextOpening()
+{
+    QWidget *window = openFromTile(Kind::Smtp);
+    QVERIFY(window);
+    QCOMPARE(textOf(window, "Combo5"), QStringLiteral("YES"));
+    chooseTemporaryFolder(window);
+    click(window, "Command2");
+    click(window, "Command3");
+
+    window = openFromTile(Kind::Smtp);
+    QVERIFY(window);
+    QComboBox *ssl = box(window, "Combo5");
+    QTest::mouseClick(ssl->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(ssl->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(ssl->lineEdit(), Qt::Key_Backspace);
+    QCOMPARE(ssl->currentText(), QString());
+    QFile::remove(destination());
+    chooseTemporaryFolder(window);
+    click(window, "Command2");
+
+    // clang-format off
+    const QStringList lines {"[SMTP]", "APN=", "Server=", "Port=", "Sender=", "Password=",
+                             "Email1=", "Email2=", "Email3=", "Email4=", "Email5=",
+                             "SSL=1", "Phone1=", "APNAccount=", "APNPassword="};
+    // clang-format on
+    const QByteArray file = readFile(destination());
+    QCOMPARE(plainLines(file), lines);
+    QCOMPARE(file, storedFile(lines));
+    QCOMPARE(m_dialogs.messages.size(), 6); // two warnings and the success, twice
+    QCOMPARE(m_dialogs.messages.last().text, kSuccess);
+}
+
+void TestEndToEnd::shouldEndTheRunOnEscAloneInASetupWindow_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("focus");
+
+    QTest::newRow("MMS, phone field") << Kind::Mms << "Text7";
+    QTest::newRow("MMS, country box") << Kind::Mms << "Combo3";
+    QTest::newRow("SMTP, SSL box") << Kind::Smtp << "Combo5";
+    QTest::newRow("SMTP, Generate button") << Kind::Smtp << "Command2";
+}
+
+void TestEndToEnd::shouldEndTheRunOnEscAloneInASetupWindow()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, focus);
+    QWidget *window = openFromTile(kind);
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget *control = child(window, focus);
+    control->setFocus();
+    QSignalSpy end(&m_app->launcher(), &Form1::endRequested);
+
+    QTest::keyClicks(control, "1a");
+    QTest::keyClick(control, Qt::Key_Tab);
+    QCOMPARE(end.count(), 0);
+    QVERIFY(window->isVisible());
+
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(end.count(), 1);
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
