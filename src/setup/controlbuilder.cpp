@@ -122,6 +122,44 @@ void SimpleComboBox::stretchEditor()
         rect().adjusted(margin, field.top(), -margin, -(height() - 1 - field.bottom())));
 }
 
+QStringList WrappingLabel::wrapAtSpaces(const QString &text, const QFontMetrics &metrics, int width)
+{
+    QStringList lines {QString()};
+    qsizetype start = 0;
+    while (start < text.size()) {
+        // The next piece: one space, or a word up to the next space.
+        qsizetype end = start + 1;
+        if (text[start] != u' ') {
+            while (end < text.size() && text[end] != u' ')
+                ++end;
+        }
+        const QString piece = text.mid(start, end - start);
+        start = end;
+        const QString &line = lines.last();
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + piece) > width) {
+            lines.append(QString());
+            if (piece == u" ") // the space where a line breaks is not drawn
+                continue;
+        }
+        lines.last() += piece;
+    }
+    return lines;
+}
+
+void WrappingLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const QFontMetrics metrics = fontMetrics();
+    int top = area.top();
+    for (const QString &line : wrapAtSpaces(text(), metrics, area.width())) {
+        const QRect lineArea(area.left(), top, area.width(), metrics.height());
+        style()->drawItemText(&painter, lineArea, Qt::AlignLeft | Qt::AlignTop, palette(),
+                              isEnabled(), line, foregroundRole());
+        top += metrics.lineSpacing();
+    }
+}
+
 namespace {
 
 // A one-line field holds no line break: one that comes in with pasted or dropped text is left
@@ -258,10 +296,10 @@ QWidget *createControl(const ControlSpec &design, QWidget *parent)
     }
     case ControlKind::Label:
     case ControlKind::WrappingLabel: {
-        auto *label = new QLabel(parent);
+        auto *label = design.kind == ControlKind::WrappingLabel ? new WrappingLabel(parent)
+                                                                : new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(design.kind == ControlKind::WrappingLabel);
         label->setText(design.text);
         return label;
     }

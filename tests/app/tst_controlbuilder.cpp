@@ -51,6 +51,8 @@ private slots:
     void shouldShowTheDesignedComboTextAndSelectItOnlyWhenListed();
     void shouldKeepTypedComboTextAsTyped();
     void shouldNeverShowASimpleCombosList();
+    void shouldWrapATileCaptionAtEverySpace_data();
+    void shouldWrapATileCaptionAtEverySpace();
 
 private:
     template<typename T = QWidget> T *control(const char *name)
@@ -106,7 +108,7 @@ void TestControlBuilder::shouldPlaceEachControlInItsContainerAtItsPixelGeometry_
                                  << "QFrame"
                                  << "FormT" << QRect(200, 187, 200, 107) << true << false;
     QTest::newRow("tile label") << "Label2"
-                                << "QLabel"
+                                << "WrappingLabel"
                                 << "Frame2" << QRect(0, 0, 201, 105) << true << false;
     QTest::newRow("button") << "Command4"
                             << "QPushButton"
@@ -200,6 +202,37 @@ void TestControlBuilder::shouldNeverShowASimpleCombosList()
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     control<QComboBox>("Combo1")->showPopup();
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
+}
+
+void TestControlBuilder::shouldWrapATileCaptionAtEverySpace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+
+    // Ten pixels per character: a line holds ten.
+    QTest::newRow("words only") << "ab cd" << QStringList {"ab cd"};
+    QTest::newRow("spaces fill a line")
+        << QString(12, u' ') + "ab" << QStringList {QString(10, u' '), " ab"};
+    QTest::newRow("the breaking space is not drawn")
+        << QString(10, u' ') + " ab" << QStringList {QString(10, u' '), "ab"};
+    QTest::newRow("a word that does not fit moves down")
+        << QString(8, u' ') + "abcd" << QStringList {QString(8, u' '), "abcd"};
+    QTest::newRow("a word wider than a line stays whole")
+        << "abcdefghijkl" << QStringList {"abcdefghijkl"};
+}
+
+void TestControlBuilder::shouldWrapATileCaptionAtEverySpace()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    // A monospaced font makes the widths exact; ten characters' width is the line.
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(16);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QString(10, u'x'));
+
+    QCOMPARE(WrappingLabel::wrapAtSpaces(text, metrics, width), lines);
 }
 
 QTEST_MAIN(TestControlBuilder)
