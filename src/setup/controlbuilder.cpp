@@ -122,9 +122,14 @@ void SimpleComboBox::stretchEditor()
         rect().adjusted(margin, field.top(), -margin, -(height() - 1 - field.bottom())));
 }
 
-QStringList WrappingLabel::wrapAtSpaces(const QString &text, const QFontMetrics &metrics, int width)
+QStringList WrappingLabel::wrapAtSpaces(const QString &text, const QFontMetricsF &metrics,
+                                        qreal width)
 {
+    // Each piece is measured once: shaping the growing line again for every piece made the
+    // launcher's first paint measurably slower.
+    const qreal spaceWidth = metrics.horizontalAdvance(u' ');
     QStringList lines {QString()};
+    qreal lineWidth = 0;
     qsizetype start = 0;
     while (start < text.size()) {
         // The next piece: one space, or a word up to the next space.
@@ -135,13 +140,17 @@ QStringList WrappingLabel::wrapAtSpaces(const QString &text, const QFontMetrics 
         }
         const QString piece = text.mid(start, end - start);
         start = end;
-        const QString &line = lines.last();
-        if (!line.isEmpty() && metrics.horizontalAdvance(line + piece) > width) {
+        const bool space = piece == u" ";
+        const qreal pieceWidth = space ? spaceWidth : metrics.horizontalAdvance(piece);
+        // A hundredth of a pixel absorbs the rounding of the summed widths.
+        if (!lines.last().isEmpty() && lineWidth + pieceWidth > width + 0.01) {
             lines.append(QString());
-            if (piece == u" ") // the space where a line breaks is not drawn
+            lineWidth = 0;
+            if (space) // the space where a line breaks is not drawn
                 continue;
         }
         lines.last() += piece;
+        lineWidth += pieceWidth;
     }
     return lines;
 }
@@ -152,7 +161,7 @@ void WrappingLabel::paintEvent(QPaintEvent *)
     const QRect area = contentsRect();
     const QFontMetrics metrics = fontMetrics();
     int top = area.top();
-    for (const QString &line : wrapAtSpaces(text(), metrics, area.width())) {
+    for (const QString &line : wrapAtSpaces(text(), QFontMetricsF(font()), area.width())) {
         const QRect lineArea(area.left(), top, area.width(), metrics.height());
         style()->drawItemText(&painter, lineArea, Qt::AlignLeft | Qt::AlignTop, palette(),
                               isEnabled(), line, foregroundRole());

@@ -35,7 +35,7 @@ public:
     using QLabel::QLabel;
 
     // The caption as it is drawn in the given width, one entry per line.
-    static QStringList wrapAtSpaces(const QString &text, const QFontMetrics &metrics, int width);
+    static QStringList wrapAtSpaces(const QString &text, const QFontMetricsF &metrics, qreal width);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

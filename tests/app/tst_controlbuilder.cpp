@@ -229,8 +229,8 @@ void TestControlBuilder::shouldWrapATileCaptionAtEverySpace()
     QFont font(QStringLiteral("Liberation Mono"));
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(16);
-    const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(QString(10, u'x'));
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(QString(10, u'x'));
 
     QCOMPARE(WrappingLabel::wrapAtSpaces(text, metrics, width), lines);
 }
