@@ -59,7 +59,7 @@ private:
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : FramelessWindow(launcherWindowSpec(), parent)
+    : FramelessWindow(launcherWindowDesign(), parent)
 {
     load();
     connect(new ClickFilter(control(QStringLiteral("Label5"))), &ClickFilter::clicked, this,

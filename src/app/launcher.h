@@ -7,7 +7,7 @@
 
 #include <functional>
 
-const WindowSpec &launcherWindowSpec();
+const WindowDesign &launcherWindowDesign();
 
 // The launcher window Form1: brand, version, the (disabled) language and model selectors, and
 // the tiles that open the MMS and SMTP setup windows. It stays loaded for the whole run;

@@ -3,17 +3,17 @@
 
 namespace {
 
-const FontSpec kTile {QStringLiteral("Times New Roman"), 14.25, true};
-const FontSpec kSelectorLabel {QStringLiteral("Times New Roman"), 15.75, true};
+const FontDesign kTile {QStringLiteral("Times New Roman"), 14.25, true};
+const FontDesign kSelectorLabel {QStringLiteral("Times New Roman"), 15.75, true};
 
 } // namespace
 
 // clang-format off
-const WindowSpec &launcherWindowSpec()
+const WindowDesign &launcherWindowDesign()
 {
-    static const WindowSpec design{
+    static const WindowDesign design{
         QStringLiteral("Form1"), QStringLiteral("Camera Setting Tool"), QSize(11610, 8550),
-        Colour::Highlight, FontSpec{},
+        Colour::Highlight, FontDesign{},
         {
             // name,     kind,                      parent,   left, top, width, height,    text, list, background, text colour, font, enabled, visibility
             {"Picture1", ControlKind::Picture,      {},       {10200, 720, 735, 735},     {}, {}, Colour::Highlight, Colour::HighlightText},

@@ -244,7 +244,7 @@ bool fillsBackground(ControlKind kind)
 // Every control states its own text colour (the application's where none is designed), so
 // that a panel's caption colour does not spread to the controls inside it. The colour is set
 // for the active and inactive states only: a disabled control is greyed as the style does it.
-void applyColours(QWidget *widget, const ControlSpec &design)
+void applyColours(QWidget *widget, const ControlDesign &design)
 {
     QPalette palette = widget->palette();
     const QPalette application = QApplication::palette(widget);
@@ -264,12 +264,12 @@ void applyColours(QWidget *widget, const ControlSpec &design)
     widget->setPalette(palette);
 }
 
-bool isDefault(const FontSpec &font)
+bool isDefault(const FontDesign &font)
 {
     return font.family.isEmpty() && font.pointSize <= 0;
 }
 
-QFont makeFont(const FontSpec &design, const QFont &base)
+QFont makeFont(const FontDesign &design, const QFont &base)
 {
     QFont font = base;
     if (!design.family.isEmpty())
@@ -281,7 +281,7 @@ QFont makeFont(const FontSpec &design, const QFont &base)
     return font;
 }
 
-void setComboText(QComboBox *combo, const ControlSpec &design)
+void setComboText(QComboBox *combo, const ControlDesign &design)
 {
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr); // typed text stays as typed
@@ -291,7 +291,7 @@ void setComboText(QComboBox *combo, const ControlSpec &design)
     combo->setEditText(design.text);
 }
 
-QWidget *createControl(const ControlSpec &design, QWidget *parent)
+QWidget *createControl(const ControlDesign &design, QWidget *parent)
 {
     switch (design.kind) {
     case ControlKind::Panel: {
@@ -341,7 +341,7 @@ QWidget *createControl(const ControlSpec &design, QWidget *parent)
 
 } // namespace
 
-void buildWindow(QWidget *window, const WindowSpec &design)
+void buildWindow(QWidget *window, const WindowDesign &design)
 {
     window->setObjectName(design.name);
     window->setWindowTitle(design.title);
@@ -357,7 +357,7 @@ void buildWindow(QWidget *window, const WindowSpec &design)
     }
 
     QHash<QString, QWidget *> built;
-    for (const ControlSpec &control : design.controls) {
+    for (const ControlDesign &control : design.controls) {
         QWidget *parent = window;
         if (!control.parent.isEmpty()) {
             parent = built.value(control.parent);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controlspec.h"
+#include "controldesign.h"
 
 #include <QColor>
 #include <QComboBox>
@@ -13,7 +13,7 @@ class QWidget;
 // (or of the window), carries its system name as objectName, and gets its geometry
 // (twips at 15 per device-independent pixel), font, colours, text, list and states.
 // Also sets the window's title, client size, background and tab order.
-void buildWindow(QWidget *window, const WindowSpec &design);
+void buildWindow(QWidget *window, const WindowDesign &design);
 
 int twipsToPixels(int twips);
 

@@ -8,12 +8,12 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-FramelessWindow::FramelessWindow(const WindowSpec &spec, QWidget *parent)
+FramelessWindow::FramelessWindow(const WindowDesign &design, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
     // A tool window stays out of the task bar; on macOS it must not vanish when we are inactive.
     setAttribute(Qt::WA_MacAlwaysShowToolWindow);
-    buildWindow(this, spec);
+    buildWindow(this, design);
     qApp->installEventFilter(this);
 }
 

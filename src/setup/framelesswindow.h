@@ -1,11 +1,11 @@
 #pragma once
 
-#include "controlspec.h"
+#include "controldesign.h"
 
 #include <QPointF>
 #include <QWidget>
 
-// A borderless window of ours, built from its WindowSpec: not listed in the task bar,
+// A borderless window of ours, built from its WindowDesign: not listed in the task bar,
 // dragged by its background with the left button alone, and ended with Esc.
 //
 // Drag: any button press on the background records the anchor (window coordinates);
@@ -19,7 +19,7 @@ class FramelessWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit FramelessWindow(const WindowSpec &spec, QWidget *parent = nullptr);
+    explicit FramelessWindow(const WindowDesign &design, QWidget *parent = nullptr);
     ~FramelessWindow() override;
 
     // The control with this system name; nullptr if there is none.

@@ -23,13 +23,13 @@ constexpr auto Blue = Colour::Blue;
 constexpr auto Disabled = Enabled::No;
 constexpr auto Hidden = Visibility::Hidden;
 
-const FontSpec kFont {QStringLiteral("Times New Roman"), 14.25, true};
-const FontSpec kFolderButtonFont {QStringLiteral("Times New Roman"), 15.75, true};
+const FontDesign kFont {QStringLiteral("Times New Roman"), 14.25, true};
+const FontDesign kFolderButtonFont {QStringLiteral("Times New Roman"), 15.75, true};
 
-WindowSpec makeSpec()
+WindowDesign makeDesign()
 {
     // clang-format off
-    return WindowSpec{
+    return WindowDesign{
         "Form5", "VX305 MMS SETTING", {11610, 8550}, Highlight, kFont,
         {
             // name       kind           parent     left, top, width, height   text               list                                  background     foreground
@@ -101,8 +101,8 @@ WindowSpec makeSpec()
 
 } // namespace
 
-const WindowSpec &mmsWindowSpec()
+const WindowDesign &mmsWindowDesign()
 {
-    static const WindowSpec spec = makeSpec();
-    return spec;
+    static const WindowDesign design = makeDesign();
+    return design;
 }

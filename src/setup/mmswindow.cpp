@@ -7,7 +7,7 @@ const SetupDesign &mmsDesign()
     using S = ModeStep;
     // clang-format off
     static const SetupDesign design{
-        mmsWindowSpec(),
+        mmsWindowDesign(),
         /* setting-mode box    */ QStringLiteral("Combo2"),
         /* fields it switches  */ {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"},
         /* Auto, in this order */ {S::DisableFields, S::EnableBoxes, S::HideFields},

@@ -14,7 +14,7 @@ public:
 };
 
 // The controls of Form5, as designed (mms_window_table.cpp).
-const WindowSpec &mmsWindowSpec();
+const WindowDesign &mmsWindowDesign();
 
 // What the MMS window does differently from the SMTP window.
 const SetupDesign &mmsDesign();

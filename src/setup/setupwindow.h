@@ -27,10 +27,10 @@ enum class ModeStep {
 
 // Everything that sets one setup window apart from the other. The controls themselves
 // (title, client size, which wireless-mode box, which phone rows are hidden) are in the
-// window's WindowSpec; the rest is here.
+// window's WindowDesign; the rest is here.
 struct SetupDesign
 {
-    const WindowSpec &window;
+    const WindowDesign &window;
     QString modeBox; // the setting-mode box, "Auto" or "Manual"
     QStringList modeFields; // the connection fields that the setting mode switches
     std::vector<ModeStep> autoSteps;

@@ -22,13 +22,13 @@ constexpr auto Blue = Colour::Blue;
 constexpr auto Disabled = Enabled::No;
 constexpr auto Hidden = Visibility::Hidden;
 
-const FontSpec kFont {QStringLiteral("Times New Roman"), 14.25, true};
-const FontSpec kFolderButtonFont {QStringLiteral("Times New Roman"), 15.75, true};
+const FontDesign kFont {QStringLiteral("Times New Roman"), 14.25, true};
+const FontDesign kFolderButtonFont {QStringLiteral("Times New Roman"), 15.75, true};
 
-WindowSpec makeSpec()
+WindowDesign makeDesign()
 {
     // clang-format off
-    return WindowSpec{
+    return WindowDesign{
         "Form7", "VX305", {11610, 8850}, Highlight, kFont,
         {
             // name       kind           parent     left, top, width, height   text               list                                  background     foreground
@@ -105,8 +105,8 @@ WindowSpec makeSpec()
 
 } // namespace
 
-const WindowSpec &smtpWindowSpec()
+const WindowDesign &smtpWindowDesign()
 {
-    static const WindowSpec spec = makeSpec();
-    return spec;
+    static const WindowDesign design = makeDesign();
+    return design;
 }

@@ -7,7 +7,7 @@ const SetupDesign &smtpDesign()
     using S = ModeStep;
     // clang-format off
     static const SetupDesign design{
-        smtpWindowSpec(),
+        smtpWindowDesign(),
         /* setting-mode box    */ QStringLiteral("Combo1"),
         /* fields it switches  */ {"Text1", "Text2", "Text3"},
         /* Auto, in this order */ {S::DisableFields, S::HideFields, S::EnableBoxes},

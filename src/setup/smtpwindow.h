@@ -16,7 +16,7 @@ public:
 };
 
 // The controls of Form7, as designed (smtp_window_table.cpp).
-const WindowSpec &smtpWindowSpec();
+const WindowDesign &smtpWindowDesign();
 
 // What the SMTP window does differently from the MMS window.
 const SetupDesign &smtpDesign();

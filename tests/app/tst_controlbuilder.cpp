@@ -11,9 +11,9 @@
 namespace {
 
 // clang-format off
-const WindowSpec &testWindow()
+const WindowDesign &testWindow()
 {
-    static const WindowSpec design{
+    static const WindowDesign design{
         "FormT", "Test window", QSize(6000, 4500), Colour::Highlight, {"Times New Roman", 14.25, true},
         {
             {"Frame1",   ControlKind::Panel,         {},       {150, 240, 5000, 2500}, "Settings", {}, Colour::Highlight, Colour::HighlightText},

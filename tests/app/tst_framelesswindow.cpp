@@ -12,9 +12,9 @@
 namespace {
 
 // clang-format off
-const WindowSpec &testWindow()
+const WindowDesign &testWindow()
 {
-    static const WindowSpec design{
+    static const WindowDesign design{
         "FormT", "Test window", QSize(6000, 4500), Colour::Highlight, {},
         {
             {"Label1",   ControlKind::Label,         {}, {1500, 1500, 1500, 330}, "Label"},

@@ -11,9 +11,9 @@ namespace {
 
 // clang-format off
 // A stand-in for a setup window: two of its captioned controls.
-const WindowSpec &stubWindow()
+const WindowDesign &stubWindow()
 {
-    static const WindowSpec design{
+    static const WindowDesign design{
         "FormS", "Stub", QSize(6000, 4500), Colour::Highlight, {},
         {
             {"Label4",   ControlKind::Label,  {}, {240, 880, 1260, 330},  "Operators"},

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-// Every window of ours is declared as data: one ControlSpec row per control, built into
+// Every window of ours is declared as data: one ControlDesign row per control, built into
 // widgets by buildWindow() (controlbuilder.h). Positions and sizes are in twips
 // (1/1440 inch, 15 twips per device-independent pixel).
 
@@ -36,10 +36,10 @@ enum class Colour {
 enum class Visibility { Shown, Hidden };
 enum class Enabled { Yes, No };
 
-// A control whose FontSpec is all default (empty family, no size) uses the window's font.
+// A control whose FontDesign is all default (empty family, no size) uses the window's font.
 // Otherwise the control's bold and italic are its own, while an empty family or a zero size
 // takes the window's family or size: {{}, 15.75, true} is the window's family at 15.75 pt, bold.
-struct FontSpec
+struct FontDesign
 {
     QString family; // empty: the window's family
     double pointSize = 0; // 0: the window's size
@@ -47,7 +47,7 @@ struct FontSpec
     bool italic = false;
 };
 
-struct ControlSpec
+struct ControlDesign
 {
     QString name; // the control's system name, used as objectName
     ControlKind kind;
@@ -57,19 +57,19 @@ struct ControlSpec
     QStringList items = {}; // a combo box's list
     Colour background = Colour::Default;
     Colour foreground = Colour::Default;
-    FontSpec font = {};
+    FontDesign font = {};
     Enabled enabled = Enabled::Yes;
     Visibility visibility = Visibility::Shown;
 };
 
-struct WindowSpec
+struct WindowDesign
 {
     QString name; // "Form1", "Form5", "Form7"
     QString title;
     QSize clientTwips; // client area
     Colour background;
-    FontSpec font; // font of every control that names none
-    std::vector<ControlSpec> controls = {};
+    FontDesign font; // font of every control that names none
+    std::vector<ControlDesign> controls = {};
     QStringList tabOrder = {}; // controls that take the focus, in tab order
 };
 
