@@ -2,9 +2,10 @@
 // clicked, entries picked from the boxes' lists with the mouse or the keyboard, recipients
 // typed, the folder button, Generate, Exit and Esc. The file on disk is compared with bytes
 // built here from literal lines.
-#include "../setup/fakedialogs.h"
 #include "application.h"
+#include "fakedialogs.h"
 #include "netcfg.h"
+#include "windowtesting.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -23,69 +24,11 @@
 
 #include <memory>
 
-enum class Kind { Mms, Smtp };
-Q_DECLARE_METATYPE(Kind)
-
 using Texts = QMap<QString, QString>; // control name -> text
 
 namespace {
 
-const QString kSuccess = QStringLiteral("Create configure file success.");
-
-template<typename T = QWidget> T *child(const QWidget *window, const QString &name)
-{
-    T *found = window->findChild<T *>(name);
-    if (!found)
-        qFatal("%s has no %s named %s", qPrintable(window->objectName()),
-               T::staticMetaObject.className(), qPrintable(name));
-    return found;
-}
-
-QComboBox *box(const QWidget *window, const QString &name)
-{
-    return child<QComboBox>(window, name);
-}
-
 // What a label, button, panel, text field or combo box shows.
-QString textOf(const QWidget *window, const QString &name)
-{
-    QWidget *control = child(window, name);
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        return button->text();
-    if (auto *panel = qobject_cast<QGroupBox *>(control))
-        return panel->title();
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        return combo->currentText();
-    return child<QLineEdit>(window, name)->text();
-}
-
-QStringList items(const QComboBox *combo)
-{
-    QStringList list;
-    for (int i = 0; i < combo->count(); ++i)
-        list.append(combo->itemText(i));
-    return list;
-}
-
-QString modeBoxOf(Kind kind)
-{
-    return kind == Kind::Mms ? QStringLiteral("Combo2") : QStringLiteral("Combo1");
-}
-
-QStringList modeFieldsOf(Kind kind)
-{
-    if (kind == Kind::Mms)
-        return {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
-    return {"Text1", "Text2", "Text3"};
-}
-
-QString pathFieldOf(Kind kind)
-{
-    return kind == Kind::Mms ? QStringLiteral("Text17") : QStringLiteral("Text18");
-}
-
 // The captions of a window's panels, labels and buttons as designed.
 const Texts &designedCaptions(Kind kind)
 {
@@ -203,14 +146,6 @@ QStringList plainLines(const QByteArray &stored)
     if (lines.last().isEmpty())
         lines.removeLast();
     return lines;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "netcfg.h"
 #include "netcfgoracles.h"
 #include "smtpwindow.h"
+#include "windowtesting.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,27 +18,10 @@
 
 #include <memory>
 
-enum class Kind { Mms, Smtp };
-Q_DECLARE_METATYPE(Kind)
-
 namespace {
 
 const QString kTitle = QStringLiteral("VX412 Setting Tools");
-const QString kSuccess = QStringLiteral("Create configure file success.");
 const QString kFailed = QStringLiteral("Create configure file failed.");
-
-QLineEdit *field(QWidget *window, const QString &name)
-{
-    auto *found = window->findChild<QLineEdit *>(name);
-    if (!found)
-        qFatal("%s has no text field %s", qPrintable(window->objectName()), qPrintable(name));
-    return found;
-}
-
-QString pathFieldOf(Kind kind)
-{
-    return kind == Kind::Mms ? QStringLiteral("Text17") : QStringLiteral("Text18");
-}
 
 // Typing, one key event per character as a keyboard or an input method delivers it; unlike
 // QTest::keyClicks this reaches any character, control characters and NUL included.
@@ -70,14 +54,6 @@ void paste(QLineEdit *edit, const QString &text)
     edit->setFocus();
     edit->selectAll();
     QTest::keySequence(edit, QKeySequence::Paste);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 // The stored bytes of one key's value in a stored NET.CFG; empty if the key is not there.

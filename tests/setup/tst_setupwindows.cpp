@@ -2,6 +2,7 @@
 #include "mmswindow.h"
 #include "netcfg.h"
 #include "smtpwindow.h"
+#include "windowtesting.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -19,50 +20,11 @@
 
 #include <memory>
 
-enum class Kind { Mms, Smtp };
-Q_DECLARE_METATYPE(Kind)
-
 using Texts = QHash<QString, QString>; // control name -> text
 
 namespace {
 
 const QString kFolderTitle = QStringLiteral("请选择软件安装路径：");
-const QString kSuccess = QStringLiteral("Create configure file success.");
-
-template<typename T = QWidget> T *child(QWidget *window, const QString &name)
-{
-    T *found = window->findChild<T *>(name);
-    if (!found)
-        qFatal("%s has no %s named %s", qPrintable(window->objectName()),
-               T::staticMetaObject.className(), qPrintable(name));
-    return found;
-}
-
-QComboBox *box(QWidget *window, const QString &name)
-{
-    return child<QComboBox>(window, name);
-}
-
-QLineEdit *field(QWidget *window, const QString &name)
-{
-    return child<QLineEdit>(window, name);
-}
-
-QString textOf(QWidget *window, const QString &name)
-{
-    QWidget *control = child(window, name);
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        return combo->currentText();
-    return child<QLineEdit>(window, name)->text();
-}
-
-QStringList items(QComboBox *combo)
-{
-    QStringList list;
-    for (int i = 0; i < combo->count(); ++i)
-        list.append(combo->itemText(i));
-    return list;
-}
 
 // A user's pick of a list entry: open the list, move to the entry, press Enter.
 void pick(QComboBox *combo, const QString &entry)
@@ -90,23 +52,6 @@ void typeInto(QLineEdit *edit, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
-QString modeBoxOf(Kind kind)
-{
-    return kind == Kind::Mms ? QStringLiteral("Combo2") : QStringLiteral("Combo1");
-}
-
-QStringList modeFieldsOf(Kind kind)
-{
-    if (kind == Kind::Mms)
-        return {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
-    return {"Text1", "Text2", "Text3"};
-}
-
-QString pathFieldOf(Kind kind)
-{
-    return kind == Kind::Mms ? QStringLiteral("Text17") : QStringLiteral("Text18");
-}
-
 const CountryEntry &countryOf(Kind kind, const QString &name)
 {
     const CountryTable &table = kind == Kind::Mms ? mms::countryTable() : smtp::countryTable();
@@ -123,14 +68,6 @@ QByteArray stored(const QByteArray &plain)
     if (!bytes)
         qFatal("the expected file does not encode");
     return *bytes;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 } // namespace
