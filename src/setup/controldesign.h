@@ -74,3 +74,23 @@ struct WindowDesign
 };
 
 inline constexpr int kTwipsPerPixel = 15;
+
+// Short names for the window tables' columns, so that each row reads as its design.
+namespace DesignNames {
+inline constexpr auto Panel = ControlKind::Panel;
+inline constexpr auto Label = ControlKind::Label;
+inline constexpr auto TextField = ControlKind::TextField;
+inline constexpr auto SimpleCombo = ControlKind::SimpleCombo;
+inline constexpr auto DropDownCombo = ControlKind::DropDownCombo;
+inline constexpr auto Button = ControlKind::Button;
+
+inline constexpr auto Default = Colour::Default;
+inline constexpr auto Highlight = Colour::Highlight;
+inline constexpr auto HighlightText = Colour::HighlightText;
+inline constexpr auto Window = Colour::Window;
+inline constexpr auto White = Colour::White;
+inline constexpr auto Blue = Colour::Blue;
+
+inline constexpr auto Disabled = Enabled::No;
+inline constexpr auto Hidden = Visibility::Hidden;
+} // namespace DesignNames

@@ -6,22 +6,7 @@
 
 namespace {
 
-constexpr auto Panel = ControlKind::Panel;
-constexpr auto Label = ControlKind::Label;
-constexpr auto TextField = ControlKind::TextField;
-constexpr auto SimpleCombo = ControlKind::SimpleCombo;
-constexpr auto DropDownCombo = ControlKind::DropDownCombo;
-constexpr auto Button = ControlKind::Button;
-
-constexpr auto Default = Colour::Default;
-constexpr auto Highlight = Colour::Highlight;
-constexpr auto HighlightText = Colour::HighlightText;
-constexpr auto Window = Colour::Window;
-constexpr auto White = Colour::White;
-constexpr auto Blue = Colour::Blue;
-
-constexpr auto Disabled = Enabled::No;
-constexpr auto Hidden = Visibility::Hidden;
+using namespace DesignNames;
 
 const FontDesign kFont {QStringLiteral("Times New Roman"), 14.25, true};
 const FontDesign kFolderButtonFont {QStringLiteral("Times New Roman"), 15.75, true};
