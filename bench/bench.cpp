@@ -1,8 +1,8 @@
 // Measures the application in one run and prints one table: each row the median of at least
 // 20 repetitions with their minimum and maximum, its goal, and whether the goal is met.
-#include "application.h"
-#include "netcfg.h"
-#include "setupdialogs.h"
+#include "app/application.h"
+#include "netcfg/netcfg.h"
+#include "setup/setupdialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

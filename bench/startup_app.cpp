@@ -1,7 +1,7 @@
 // The application's own main() (src/app/main.cpp) is compiled into this executable unchanged;
 // this is what it does at the launcher's first expose.
+#include "app/launcher.h"
 #include "exposehook.h"
-#include "launcher.h"
 
 #include <QCoreApplication>
 #include <QWindow>

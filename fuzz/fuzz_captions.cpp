@@ -1,6 +1,6 @@
 // The caption step of a setup window's opening, with arbitrary language texts.
-#include "captionoracles.h"
 #include "fuzzreport.h"
+#include "oracles/captionoracles.h"
 
 #include <QApplication>
 

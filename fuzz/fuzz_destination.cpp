@@ -1,6 +1,6 @@
 // The destination rule and the folder button's Path text from arbitrary Path texts.
 #include "fuzzreport.h"
-#include "netcfgoracles.h"
+#include "oracles/netcfgoracles.h"
 
 #include <cstddef>
 #include <cstdint>

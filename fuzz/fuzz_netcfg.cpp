@@ -1,6 +1,6 @@
 // Compose and encode from arbitrary field texts.
 #include "fuzzreport.h"
-#include "netcfgoracles.h"
+#include "oracles/netcfgoracles.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "captionoracles.h"
+#include "oracles/captionoracles.h"
 
-#include "captions.h"
-#include "mmswindow.h"
-#include "smtpwindow.h"
+#include "app/captions.h"
+#include "setup/mmswindow.h"
+#include "setup/smtpwindow.h"
 
 #include <QAbstractButton>
 #include <QHash>

@@ -1,8 +1,8 @@
-#include "netcfgoracles.h"
+#include "oracles/netcfgoracles.h"
 
-#include "codepage.h"
-#include "destination.h"
-#include "netcfg.h"
+#include "netcfg/codepage.h"
+#include "netcfg/destination.h"
+#include "netcfg/netcfg.h"
 
 #include <QList>
 #include <QStringList>

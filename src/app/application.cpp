@@ -1,7 +1,7 @@
-#include "application.h"
+#include "app/application.h"
 
-#include "mmswindow.h"
-#include "smtpwindow.h"
+#include "setup/mmswindow.h"
+#include "setup/smtpwindow.h"
 
 Application::Application(SetupDialogs &dialogs)
 {

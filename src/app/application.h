@@ -1,8 +1,8 @@
 #pragma once
 
-#include "fileactions.h"
-#include "launcher.h"
-#include "setupdialogs.h"
+#include "app/launcher.h"
+#include "netcfg/fileactions.h"
+#include "setup/setupdialogs.h"
 
 // The whole run: the launcher with the MMS and SMTP setup windows behind its tiles, and the
 // SMTP window's SSL value, which outlives every opening of that window.

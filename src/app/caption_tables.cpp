@@ -1,6 +1,6 @@
 // The captions that the launcher gives a setup window's labels and buttons when it opens the
 // window, one row per language of the launcher's language selector.
-#include "captions.h"
+#include "app/captions.h"
 
 // clang-format off
 

@@ -1,4 +1,4 @@
-#include "captions.h"
+#include "app/captions.h"
 
 #include <QAbstractButton>
 #include <QLabel>

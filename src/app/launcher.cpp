@@ -1,6 +1,6 @@
-#include "launcher.h"
+#include "app/launcher.h"
 
-#include "controlbuilder.h"
+#include "setup/controlbuilder.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "captions.h"
-#include "framelesswindow.h"
+#include "app/captions.h"
+#include "setup/framelesswindow.h"
 
 #include <QPointer>
 

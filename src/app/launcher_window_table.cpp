@@ -1,5 +1,5 @@
 // The launcher window's design: every control as it stands before the load step.
-#include "launcher.h"
+#include "app/launcher.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "carriers.h"
+#include "carriers/carriers.h"
 
-#include "profiles.h"
+#include "carriers/profiles.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // "Germany" (the SMTP window adds "netzclub" and shows "T-Mobile") and "Russia" (the SMTP window
 // adds "YOTA").
 
-#include "carriers.h"
+#include "carriers/carriers.h"
 
 using namespace Qt::StringLiterals;
 

@@ -8,7 +8,7 @@
 // network; "unverified" rows had no public entry. Country-only rows (empty operator) are the
 // single profile of their country.
 
-#include "profiles.h"
+#include "carriers/profiles.h"
 
 namespace {
 constexpr Carried notCarried = Carried::No;

@@ -1,4 +1,4 @@
-#include "codepage.h"
+#include "netcfg/codepage.h"
 
 #ifdef Q_OS_WIN
 #include <QStringEncoder>

@@ -1,4 +1,4 @@
-#include "destination.h"
+#include "netcfg/destination.h"
 
 #include <algorithm>
 

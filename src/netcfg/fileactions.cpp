@@ -1,7 +1,7 @@
-#include "fileactions.h"
+#include "netcfg/fileactions.h"
 
-#include "destination.h"
-#include "netcfg.h"
+#include "netcfg/destination.h"
+#include "netcfg/netcfg.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "netcfg.h"
+#include "netcfg/netcfg.h"
 
-#include "codepage.h"
+#include "netcfg/codepage.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings.h"
+#include "netcfg/settings.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

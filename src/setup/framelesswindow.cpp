@@ -1,6 +1,6 @@
-#include "framelesswindow.h"
+#include "setup/framelesswindow.h"
 
-#include "controlbuilder.h"
+#include "setup/controlbuilder.h"
 
 #include <QApplication>
 #include <QCloseEvent>

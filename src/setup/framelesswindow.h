@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controldesign.h"
+#include "setup/controldesign.h"
 
 #include <QPointF>
 #include <QWidget>

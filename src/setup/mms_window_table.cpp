@@ -1,4 +1,4 @@
-#include "mmswindow.h"
+#include "setup/mmswindow.h"
 
 // The MMS setup window Form5 as designed. Colours: panels and labels on the highlight
 // colour; text fields on highlight-text with the default text colour, so that typed text

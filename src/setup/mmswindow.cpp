@@ -1,4 +1,4 @@
-#include "mmswindow.h"
+#include "setup/mmswindow.h"
 
 // What the MMS window does differently from the SMTP window (smtpwindow.cpp). Its controls
 // are declared in mms_window_table.cpp.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "setupdialogs.h"
-#include "setupwindow.h"
+#include "setup/setupdialogs.h"
+#include "setup/setupwindow.h"
 
 // The MMS setup window Form5: composes the [MMS] section of NET.CFG.
 class MmsWindow : public SetupWindow

@@ -1,6 +1,6 @@
-#include "setupwindow.h"
+#include "setup/setupwindow.h"
 
-#include "setupdialogs.h"
+#include "setup/setupdialogs.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

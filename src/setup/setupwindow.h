@@ -1,8 +1,8 @@
 #pragma once
 
-#include "carriers.h"
-#include "fileactions.h"
-#include "framelesswindow.h"
+#include "carriers/carriers.h"
+#include "netcfg/fileactions.h"
+#include "setup/framelesswindow.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "smtpwindow.h"
+#include "setup/smtpwindow.h"
 
 // The SMTP setup window Form7 as designed. Colours: panels and labels on the highlight
 // colour; every text field and combo box in blue, the recipients' fields on highlight-text;

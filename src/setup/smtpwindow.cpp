@@ -1,4 +1,4 @@
-#include "smtpwindow.h"
+#include "setup/smtpwindow.h"
 
 // What the SMTP window does differently from the MMS window (mmswindow.cpp). Its controls
 // are declared in smtp_window_table.cpp.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "setupdialogs.h"
-#include "setupwindow.h"
+#include "setup/setupdialogs.h"
+#include "setup/setupwindow.h"
 
 // The SMTP setup window Form7: composes the [SMTP] section of NET.CFG.
 class SmtpWindow : public SetupWindow

@@ -1,5 +1,5 @@
-#include "captions.h"
-#include "launcher.h"
+#include "app/captions.h"
+#include "app/launcher.h"
 
 #include <QComboBox>
 #include <QLabel>

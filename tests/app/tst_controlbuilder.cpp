@@ -1,4 +1,4 @@
-#include "controlbuilder.h"
+#include "setup/controlbuilder.h"
 
 #include <QApplication>
 #include <QComboBox>

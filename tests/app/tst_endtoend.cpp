@@ -2,10 +2,10 @@
 // clicked, entries picked from the boxes' lists with the mouse or the keyboard, recipients
 // typed, the folder button, Generate, Exit and Esc. The file on disk is compared with bytes
 // built here from literal lines.
-#include "application.h"
-#include "fakedialogs.h"
-#include "netcfg.h"
-#include "windowtesting.h"
+#include "app/application.h"
+#include "common/fakedialogs.h"
+#include "common/windowtesting.h"
+#include "netcfg/netcfg.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

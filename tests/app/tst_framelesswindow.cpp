@@ -1,4 +1,4 @@
-#include "framelesswindow.h"
+#include "setup/framelesswindow.h"
 
 #include <QApplication>
 #include <QDialog>

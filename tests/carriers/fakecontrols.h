@@ -1,6 +1,6 @@
 #pragma once
 
-#include "carriers.h"
+#include "carriers/carriers.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,6 +1,6 @@
 // The selection steps against a fake set of window controls.
 
-#include "carriers.h"
+#include "carriers/carriers.h"
 #include "fakecontrols.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 // Invariants of the country and profile tables.
 
-#include "carriers.h"
-#include "profiles.h"
+#include "carriers/carriers.h"
+#include "carriers/profiles.h"
 
 #include <QSet>
 #include <QTest>

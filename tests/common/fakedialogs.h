@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setupdialogs.h"
+#include "setup/setupdialogs.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "destination.h"
-#include "fileactions.h"
-#include "netcfg.h"
+#include "netcfg/destination.h"
+#include "netcfg/fileactions.h"
+#include "netcfg/netcfg.h"
 
 #include <QDir>
 #include <QDirIterator>

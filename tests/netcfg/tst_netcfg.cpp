@@ -1,5 +1,5 @@
-#include "codepage.h"
-#include "netcfg.h"
+#include "netcfg/codepage.h"
+#include "netcfg/netcfg.h"
 
 #include <QSet>
 #include <QTest>

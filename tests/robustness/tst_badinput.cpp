@@ -1,9 +1,9 @@
-#include "fakedialogs.h"
-#include "mmswindow.h"
-#include "netcfg.h"
-#include "netcfgoracles.h"
-#include "smtpwindow.h"
-#include "windowtesting.h"
+#include "common/fakedialogs.h"
+#include "common/windowtesting.h"
+#include "netcfg/netcfg.h"
+#include "oracles/netcfgoracles.h"
+#include "setup/mmswindow.h"
+#include "setup/smtpwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "captionoracles.h"
-#include "netcfgoracles.h"
+#include "oracles/captionoracles.h"
+#include "oracles/netcfgoracles.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "setupdialogs.h"
+#include "setup/setupdialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

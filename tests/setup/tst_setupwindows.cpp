@@ -1,8 +1,8 @@
-#include "fakedialogs.h"
-#include "mmswindow.h"
-#include "netcfg.h"
-#include "smtpwindow.h"
-#include "windowtesting.h"
+#include "common/fakedialogs.h"
+#include "common/windowtesting.h"
+#include "netcfg/netcfg.h"
+#include "setup/mmswindow.h"
+#include "setup/smtpwindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,5 +1,5 @@
-#include "application.h"
-#include "launcher.h"
+#include "app/application.h"
+#include "app/launcher.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
