@@ -1,5 +1,9 @@
 #include "setup/controlbuilder.h"
 
+#include "setup/onelinevalidator.h"
+#include "setup/simplecombobox.h"
+#include "setup/wrappinglabel.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -8,9 +12,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionComboBox>
-#include <QStylePainter>
-#include <QValidator>
 
 #include <cmath>
 
@@ -29,9 +30,8 @@ QColor systemColour(Colour colour)
         return palette.color(QPalette::Active, QPalette::Highlight);
     case Colour::HighlightText:
         return palette.color(QPalette::Active, QPalette::HighlightedText);
-    case Colour::Window:
-        // The desktop's window background is the ground of a window's contents (white by
-        // default), which Qt calls Base; Qt's Window role is the grey face of dialogs.
+    case Colour::Base:
+        // Not Qt's Window role: that is the grey face of dialogs.
         return palette.color(QPalette::Active, QPalette::Base);
     case Colour::White:
         return QColor(255, 255, 255);
@@ -65,133 +65,7 @@ QPixmap drawLogo(const QSize &size, const QColor &ground, const QColor &sign)
     return pixmap;
 }
 
-SimpleComboBox::SimpleComboBox(QWidget *parent)
-    : QComboBox(parent)
-{
-    setEditable(true);
-}
-
-void SimpleComboBox::showPopup()
-{
-    // The list of a simple combo box is never shown.
-}
-
-void SimpleComboBox::paintEvent(QPaintEvent *)
-{
-    // The frame of a text field, without the button part of a combo box.
-    QStylePainter painter(this);
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
-    frame.midLineWidth = 0;
-    frame.state |= QStyle::State_Sunken;
-    if (lineEdit() && lineEdit()->hasFocus())
-        frame.state |= QStyle::State_HasFocus;
-    painter.drawPrimitive(QStyle::PE_PanelLineEdit, frame);
-}
-
-void SimpleComboBox::resizeEvent(QResizeEvent *event)
-{
-    QComboBox::resizeEvent(event);
-    stretchEditor();
-}
-
-void SimpleComboBox::changeEvent(QEvent *event)
-{
-    QComboBox::changeEvent(event);
-    stretchEditor();
-}
-
-void SimpleComboBox::showEvent(QShowEvent *event)
-{
-    QComboBox::showEvent(event);
-    stretchEditor();
-}
-
-void SimpleComboBox::stretchEditor()
-{
-    if (!lineEdit())
-        return;
-    // The text takes the whole box, where a drop-down combo box has its button.
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    const QRect field
-        = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    const int margin = field.left();
-    lineEdit()->setGeometry(
-        rect().adjusted(margin, field.top(), -margin, -(height() - 1 - field.bottom())));
-}
-
-QStringList WrappingLabel::wrapAtSpaces(const QString &text, const QFontMetricsF &metrics,
-                                        qreal width)
-{
-    // Each piece is measured once: shaping the growing line again for every piece made the
-    // launcher's first paint measurably slower.
-    const qreal spaceWidth = metrics.horizontalAdvance(u' ');
-    QStringList lines {QString()};
-    qreal lineWidth = 0;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        // The next piece: one space, or a word up to the next space.
-        qsizetype end = start + 1;
-        if (text[start] != u' ') {
-            while (end < text.size() && text[end] != u' ')
-                ++end;
-        }
-        const QString piece = text.mid(start, end - start);
-        start = end;
-        const bool space = piece == u" ";
-        const qreal pieceWidth = space ? spaceWidth : metrics.horizontalAdvance(piece);
-        // A hundredth of a pixel absorbs the rounding of the summed widths.
-        if (!lines.last().isEmpty() && lineWidth + pieceWidth > width + 0.01) {
-            lines.append(QString());
-            lineWidth = 0;
-            if (space) // the space where a line breaks is not drawn
-                continue;
-        }
-        lines.last() += piece;
-        lineWidth += pieceWidth;
-    }
-    return lines;
-}
-
-void WrappingLabel::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const QRect area = contentsRect();
-    const QFontMetrics metrics = fontMetrics();
-    int top = area.top();
-    for (const QString &line : wrapAtSpaces(text(), QFontMetricsF(font()), area.width())) {
-        const QRect lineArea(area.left(), top, area.width(), metrics.height());
-        style()->drawItemText(&painter, lineArea, Qt::AlignLeft | Qt::AlignTop, palette(),
-                              isEnabled(), line, foregroundRole());
-        top += metrics.lineSpacing();
-    }
-}
-
 namespace {
-
-// A one-line field holds no line break: one that comes in with pasted or dropped text is left
-// out, so that each value stays on its own key's line in NET.CFG.
-class OneLineValidator final : public QValidator
-{
-    Q_OBJECT
-
-public:
-    using QValidator::QValidator;
-
-    State validate(QString &input, int &position) const override
-    {
-        for (qsizetype i = input.size() - 1; i >= 0; --i) {
-            if (input[i] == u'\r' || input[i] == u'\n') {
-                input.remove(i, 1);
-                if (i < position)
-                    --position;
-            }
-        }
-        return Acceptable;
-    }
-};
 
 // The palette roles that carry a control's text colour and its background, by kind.
 QList<QPalette::ColorRole> foregroundRoles(ControlKind kind)
@@ -405,5 +279,3 @@ void buildWindow(QWidget *window, const WindowDesign &design)
         previous = widget;
     }
 }
-
-#include "controlbuilder.moc"

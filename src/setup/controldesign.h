@@ -15,7 +15,7 @@ enum class ControlKind {
     Panel, // framed group box with a caption
     PlainPanel, // panel without border or caption
     Label,
-    WrappingLabel, // label whose caption wraps within its width (the launcher's tiles)
+    WrappingLabel, // label whose caption wraps at every space (the launcher's tiles)
     TextField, // one-line text field
     SimpleCombo, // combo box without drop-down button: a text field whose list is not shown
     DropDownCombo, // drop-down combo box with editable text
@@ -23,12 +23,13 @@ enum class ControlKind {
     Picture, // the ® logo
 };
 
-// Colours: the desktop's system colours by role, or fixed RGB values.
+// Colours: the desktop's system colours, named by the palette role they take, or fixed RGB
+// values.
 enum class Colour {
     Default, // what the style gives the control
     Highlight, // selected-item background
-    HighlightText, // selected-item text
-    Window, // window background: the ground of a window's contents (Qt's Base)
+    HighlightText, // selected-item text (Qt's HighlightedText)
+    Base, // the desktop's window background: the ground of a window's contents, white by default
     White, // RGB(255, 255, 255)
     Blue, // RGB(0, 0, 255)
 };
@@ -87,7 +88,7 @@ inline constexpr auto Button = ControlKind::Button;
 inline constexpr auto Default = Colour::Default;
 inline constexpr auto Highlight = Colour::Highlight;
 inline constexpr auto HighlightText = Colour::HighlightText;
-inline constexpr auto Window = Colour::Window;
+inline constexpr auto Base = Colour::Base;
 inline constexpr auto White = Colour::White;
 inline constexpr auto Blue = Colour::Blue;
 

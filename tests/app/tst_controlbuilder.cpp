@@ -1,4 +1,5 @@
 #include "setup/controlbuilder.h"
+#include "setup/wrappinglabel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,8 +25,8 @@ const WindowDesign &testWindow()
             {"Text1",    ControlKind::TextField,     "Frame1", {240, 1500, 2000, 465}, {}, {}, Colour::Default, Colour::Default, {},
                          Enabled::No, Visibility::Hidden},
             {"Frame2",   ControlKind::PlainPanel,    {},       {3000, 2800, 3000, 1600}, {}, {}, Colour::White},
-            {"Label2",   ControlKind::WrappingLabel, "Frame2", {0, 0, 3015, 1575},     "   Tile", {}, Colour::Window, Colour::Blue},
-            {"Command4", ControlKind::Button,        {},       {240, 2800, 975, 495},  "...", {}, Colour::Window, Colour::Default, {{}, 15.75, true}},
+            {"Label2",   ControlKind::WrappingLabel, "Frame2", {0, 0, 3015, 1575},     "   Tile", {}, Colour::Base, Colour::Blue},
+            {"Command4", ControlKind::Button,        {},       {240, 2800, 975, 495},  "...", {}, Colour::Base, Colour::Default, {{}, 15.75, true}},
             {"Command1", ControlKind::Button,        {},       {240, 3400, 975, 495},  "Read", {}, Colour::Default, Colour::Default,
                          {"Arial", 0, false, true}},
             {"Picture1", ControlKind::Picture,       {},       {5200, 100, 735, 735}},
