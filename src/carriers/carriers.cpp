@@ -1,16 +1,11 @@
 #include "carriers/carriers.h"
 
 #include "carriers/profiles.h"
+#include "netcfg/fieldmap.h"
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 namespace {
-
-// The controls of a setup window that the selection steps use.
-const QString countryBox = u"Combo3"_s;
-const QString operatorBox = u"Combo4"_s;
 
 // A country with a single profile gets it whatever operator is shown; any other country
 // needs the operator's exact name.
@@ -52,24 +47,6 @@ const DataProfile *findDataProfile(QStringView country, QStringView operatorName
     return findProfile(dataProfileTable(), country, alias->profileOperator);
 }
 
-void ChooseCountry(CarrierControls &controls, const CountryTable &table,
-                   ChooseOperatorStep chooseOperator)
-{
-    const QString country = controls.text(countryBox);
-    const auto entry = std::find_if(table.begin(), table.end(),
-                                    [&](const CountryEntry &e) { return e.name == country; });
-    if (entry == table.end())
-        return; // a failed lookup changes nothing
-
-    controls.clearList(operatorBox);
-    for (const QString &operatorName : entry->operators)
-        controls.addItem(operatorBox, operatorName);
-    if (!entry->defaultOperator.isEmpty())
-        controls.setText(operatorBox, entry->defaultOperator);
-    if (chooseOperator)
-        chooseOperator(controls);
-}
-
 QStringList countryNames(const CountryTable &table)
 {
     QStringList names;
@@ -79,40 +56,104 @@ QStringList countryNames(const CountryTable &table)
     return names;
 }
 
-namespace mms {
-void ChooseOperator(CarrierControls &controls)
+namespace {
+
+template<typename Settings>
+void chooseCountry(NamedControls &controls, const FieldMap<Settings> &map,
+                   const CountryTable &table, CarrierStep chooseOperator)
 {
-    const MmsProfile *profile
-        = findMmsProfile(controls.text(countryBox), controls.text(operatorBox));
+    const QString country = controls.text(map.countryBox);
+    const auto entry = std::find_if(table.begin(), table.end(),
+                                    [&](const CountryEntry &e) { return e.name == country; });
+    if (entry == table.end())
+        return; // a failed lookup changes nothing
+
+    controls.clearList(map.operatorBox);
+    for (const QString &operatorName : entry->operators)
+        controls.addItem(map.operatorBox, operatorName);
+    if (!entry->defaultOperator.isEmpty())
+        controls.setText(map.operatorBox, entry->defaultOperator);
+    chooseOperator(controls);
+}
+
+// The values a profile holds, under the keys they feed.
+MmsSettings valuesOf(const MmsProfile &profile)
+{
+    MmsSettings values;
+    values.APN = profile.APN.toString();
+    values.URL = profile.URL.toString();
+    values.IP = profile.IP.toString();
+    values.Port = profile.Port.toString();
+    values.APNAccount = profile.APNAccount.toString();
+    values.APNPassword = profile.APNPassword.toString();
+    return values;
+}
+
+SmtpSettings valuesOf(const DataProfile &profile)
+{
+    SmtpSettings values;
+    values.APN = profile.APN.toString();
+    values.APNAccount = profile.APNAccount.toString();
+    values.APNPassword = profile.APNPassword.toString();
+    values.Server = profile.Server.toString();
+    values.Port = profile.Port.toString();
+    values.SSL = profile.SSL.toString();
+    return values;
+}
+
+bool fills(const MmsProfile &profile, Filled filled)
+{
+    return filled == Filled::ByProfile
+        || (filled == Filled::ByProfileCredentials && profile.credentials == Carried::Yes);
+}
+
+bool fills(const DataProfile &profile, Filled filled)
+{
+    return filled == Filled::ByProfile
+        || (filled == Filled::ByProfileCredentials && profile.credentials == Carried::Yes)
+        || (filled == Filled::ByProfileMailServer && profile.mailServer == Carried::Yes);
+}
+
+// Writes the profile's values into the fields it fills, in the map's order; a field that
+// the profile does not fill keeps its text.
+template<typename Settings, typename Profile>
+void applyProfile(NamedControls &controls, const FieldMap<Settings> &map, const Profile *profile)
+{
     if (!profile)
         return;
-    controls.setText(u"Text1"_s, profile->APN.toString());
-    if (profile->credentials == Carried::Yes) {
-        controls.setText(u"Text2"_s, profile->APNPassword.toString());
-        controls.setText(u"Text3"_s, profile->APNAccount.toString());
+    const Settings values = valuesOf(*profile);
+    for (const Field<Settings> &field : map.fields) {
+        if (fills(*profile, field.filled))
+            controls.setText(field.control, values.*field.value);
     }
-    controls.setText(u"Text4"_s, profile->URL.toString());
-    controls.setText(u"Text5"_s, profile->IP.toString());
-    controls.setText(u"Text6"_s, profile->Port.toString());
+}
+
+} // namespace
+
+namespace mms {
+void ChooseCountry(NamedControls &controls)
+{
+    chooseCountry(controls, mmsFieldMap(), countryTable(), &ChooseOperator);
+}
+
+void ChooseOperator(NamedControls &controls)
+{
+    const FieldMap<MmsSettings> &map = mmsFieldMap();
+    applyProfile(controls, map,
+                 findMmsProfile(controls.text(map.countryBox), controls.text(map.operatorBox)));
 }
 } // namespace mms
 
 namespace smtp {
-void ChooseOperator(CarrierControls &controls)
+void ChooseCountry(NamedControls &controls)
 {
-    const DataProfile *profile
-        = findDataProfile(controls.text(countryBox), controls.text(operatorBox));
-    if (!profile)
-        return;
-    controls.setText(u"Text1"_s, profile->APN.toString());
-    if (profile->credentials == Carried::Yes) {
-        controls.setText(u"Text2"_s, profile->APNAccount.toString());
-        controls.setText(u"Text3"_s, profile->APNPassword.toString());
-    }
-    if (profile->mailServer == Carried::Yes) {
-        controls.setText(u"Text4"_s, profile->Server.toString());
-        controls.setText(u"Text5"_s, profile->Port.toString());
-        controls.setText(u"Combo5"_s, profile->SSL.toString());
-    }
+    chooseCountry(controls, smtpFieldMap(), countryTable(), &ChooseOperator);
+}
+
+void ChooseOperator(NamedControls &controls)
+{
+    const FieldMap<SmtpSettings> &map = smtpFieldMap();
+    applyProfile(controls, map,
+                 findDataProfile(controls.text(map.countryBox), controls.text(map.operatorBox)));
 }
 } // namespace smtp

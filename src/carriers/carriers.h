@@ -1,23 +1,11 @@
 #pragma once
 
+#include "netcfg/namedcontrols.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <vector>
-
-// The named controls of a setup window, as the carrier selection steps see them:
-// the country box "Combo3", the operator box "Combo4", the connection fields
-// "Text1"... and the SSL box "Combo5".
-class CarrierControls
-{
-public:
-    virtual ~CarrierControls() = default;
-    virtual QString text(const QString &name) const = 0;
-    virtual void setText(const QString &name, const QString &text) = 0;
-    // Removes every item of a box's list and empties its text.
-    virtual void clearList(const QString &name) = 0;
-    virtual void addItem(const QString &name, const QString &item) = 0;
-};
 
 // A country of a setup window's country box, with its operators in list order.
 struct CountryEntry
@@ -29,26 +17,26 @@ struct CountryEntry
 
 using CountryTable = std::vector<CountryEntry>;
 
-// Runs after the operator box changed: copies the matching profile into the fields.
-using ChooseOperatorStep = void (*)(CarrierControls &);
-
-// The country box's pick: refills the operator box from table, shows the default operator
-// and runs chooseOperator.
-void ChooseCountry(CarrierControls &controls, const CountryTable &table,
-                   ChooseOperatorStep chooseOperator);
+// A selection step of a setup window, run on a pick in its country or operator box. The
+// controls are those of the window's field map (netcfg/fieldmap.h).
+using CarrierStep = void (*)(NamedControls &);
 
 // The names of a table's countries, in list order, for the country box.
 QStringList countryNames(const CountryTable &table);
 
 namespace mms {
 const CountryTable &countryTable();
-// The MMS window's operator pick: fills Text1 to Text6 from the operator's MMS profile.
-void ChooseOperator(CarrierControls &controls);
+// The country box's pick: refills the operator box from the country table, shows the default
+// operator and runs ChooseOperator.
+void ChooseCountry(NamedControls &controls);
+// The operator box's pick: fills the connection fields from the operator's MMS profile.
+void ChooseOperator(NamedControls &controls);
 } // namespace mms
 
 namespace smtp {
 const CountryTable &countryTable();
-// The SMTP window's operator pick: fills Text1 to Text5 and Combo5 from the operator's
+void ChooseCountry(NamedControls &controls);
+// The operator box's pick: fills the access point and mail server fields from the operator's
 // data-connection profile.
-void ChooseOperator(CarrierControls &controls);
+void ChooseOperator(NamedControls &controls);
 } // namespace smtp

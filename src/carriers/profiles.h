@@ -9,19 +9,20 @@
 // value is empty.
 enum class Carried { No, Yes };
 
-// An operator's MMS parameters, fields named after the NET.CFG keys they feed. The values
-// point at static text and stay valid for the whole run.
+// An operator's MMS parameters, fields named after the NET.CFG keys they feed (which window
+// field holds each key is in netcfg/fieldmap.h). The values point at static text and stay
+// valid for the whole run.
 struct MmsProfile
 {
     QStringView country;
     QStringView operatorName; // empty for a country whose single profile has no operator name
-    QStringView APN; // Text1
-    QStringView URL; // Text4
-    QStringView IP; // Text5
-    QStringView Port; // Text6
+    QStringView APN;
+    QStringView URL;
+    QStringView IP;
+    QStringView Port;
     Carried credentials;
-    QStringView APNAccount; // Text3
-    QStringView APNPassword; // Text2
+    QStringView APNAccount;
+    QStringView APNPassword;
 };
 
 // An operator's data-connection parameters for the SMTP window.
@@ -29,14 +30,14 @@ struct DataProfile
 {
     QStringView country;
     QStringView operatorName; // empty for a country whose single profile has no operator name
-    QStringView APN; // Text1
+    QStringView APN;
     Carried credentials;
-    QStringView APNAccount; // Text2
-    QStringView APNPassword; // Text3
+    QStringView APNAccount;
+    QStringView APNPassword;
     Carried mailServer;
-    QStringView Server; // Text4
-    QStringView Port; // Text5
-    QStringView SSL; // Combo5
+    QStringView Server;
+    QStringView Port;
+    QStringView SSL;
 };
 
 // A (country, operator) pair that has no profile of its own and is served by another

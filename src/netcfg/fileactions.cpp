@@ -1,6 +1,7 @@
 #include "netcfg/fileactions.h"
 
 #include "netcfg/destination.h"
+#include "netcfg/fieldmap.h"
 #include "netcfg/netcfg.h"
 
 #include <QDir>
@@ -12,65 +13,6 @@ namespace {
 
 const QString kFolderBrowserTitle = QStringLiteral("请选择软件安装路径：");
 const QString kFailed = QStringLiteral("Create configure file failed.");
-
-template<typename Settings> struct Field
-{
-    const char *name;
-    QString Settings::*value;
-};
-
-// Which window field feeds which key. SSL is not a field: it comes from the SSL value.
-// clang-format off
-const Field<MmsSettings> kMmsFields[] = {
-    {"Text4", &MmsSettings::URL},
-    {"Text1", &MmsSettings::APN},
-    {"Text5", &MmsSettings::IP},
-    {"Text6", &MmsSettings::Port},
-    {"Text7", &MmsSettings::Phone1},
-    {"Text8", &MmsSettings::Phone2},
-    {"Text9", &MmsSettings::Phone3},
-    {"Text10", &MmsSettings::Phone4},
-    {"Text11", &MmsSettings::Phone5},
-    {"Text12", &MmsSettings::Email1},
-    {"Text13", &MmsSettings::Email2},
-    {"Text14", &MmsSettings::Email3},
-    {"Text15", &MmsSettings::Email4},
-    {"Text16", &MmsSettings::Email5},
-    {"Text3", &MmsSettings::APNAccount},
-    {"Text2", &MmsSettings::APNPassword},
-};
-
-const Field<SmtpSettings> kSmtpFields[] = {
-    {"Text1", &SmtpSettings::APN},
-    {"Text4", &SmtpSettings::Server},
-    {"Text5", &SmtpSettings::Port},
-    {"Text6", &SmtpSettings::Sender},
-    {"Text17", &SmtpSettings::Password},
-    {"Text12", &SmtpSettings::Email1},
-    {"Text13", &SmtpSettings::Email2},
-    {"Text14", &SmtpSettings::Email3},
-    {"Text15", &SmtpSettings::Email4},
-    {"Text16", &SmtpSettings::Email5},
-    {"Text7", &SmtpSettings::Phone1},
-    {"Text2", &SmtpSettings::APNAccount},
-    {"Text3", &SmtpSettings::APNPassword},
-};
-// clang-format on
-
-const QString kPhone1Field = QStringLiteral("Text7");
-const QString kEmail1Field = QStringLiteral("Text12");
-const QString kMmsPathField = QStringLiteral("Text17");
-const QString kSmtpPathField = QStringLiteral("Text18");
-const QString kSslBox = QStringLiteral("Combo5");
-
-template<typename Settings, std::size_t N>
-Settings readFields(const FileActionHost &host, const Field<Settings> (&fields)[N])
-{
-    Settings settings;
-    for (const Field<Settings> &field : fields)
-        settings.*field.value = host.fieldText(QString::fromLatin1(field.name));
-    return settings;
-}
 
 // A path as the user reads it in a message.
 QString shown(const QString &path)
@@ -155,42 +97,29 @@ void ChooseFolder(FileActionHost &host, const QString &pathField)
 {
     const std::optional<QString> folder = host.chooseFolder(kFolderBrowserTitle);
     if (!folder || folder->isEmpty()) {
-        host.setFieldText(pathField, QString());
+        host.setText(pathField, QString());
         return;
     }
-    host.setFieldText(pathField,
+    host.setText(pathField,
                       pathFieldForFolder(QDir::toNativeSeparators(*folder), platformSeparators(),
                                          QDir::separator()));
 }
 
-void Generate(FileActionHost &host, Section section, SslValue &ssl, StoredFileWriter &writer)
+namespace {
+
+// What Generate does once the settings are read: warnings, then the file.
+template<typename Settings>
+void generate(FileActionHost &host, const Settings &settings, const QString &pathField,
+              StoredFileWriter &writer)
 {
-    if (host.fieldText(kPhone1Field).isEmpty())
+    if (settings.Phone1.isEmpty())
         host.showMessage(QStringLiteral("Need Phone Number Input"));
-    if (host.fieldText(kEmail1Field).isEmpty())
+    if (settings.Email1.isEmpty())
         host.showMessage(QStringLiteral("Need Email Input"));
 
-    QByteArray plain;
-    QString pathField;
-    if (section == Section::Mms) {
-        plain = ComposeNetCfg(readFields(host, kMmsFields));
-        pathField = kMmsPathField;
-    } else {
-        const QString sslBox = host.fieldText(kSslBox);
-        if (sslBox == u"YES")
-            ssl.text = QStringLiteral("1");
-        if (sslBox == u"NO")
-            ssl.text = QStringLiteral("0");
-        SmtpSettings settings = readFields(host, kSmtpFields);
-        settings.SSL = ssl.text;
-        plain = ComposeNetCfg(settings);
-        pathField = kSmtpPathField;
-    }
-
-    const QString destination = destinationPath(host.fieldText(pathField), platformSeparators());
-
+    const QString destination = destinationPath(host.text(pathField), platformSeparators());
     QString error;
-    const std::optional<QByteArray> stored = EncodeNetCfg(plain, &error);
+    const std::optional<QByteArray> stored = EncodeNetCfg(ComposeNetCfg(settings), &error);
     if (!stored || !writer.write(destination, *stored, &error)) {
         host.showMessage(kFailed + u'\n' + error);
         return;
@@ -198,8 +127,35 @@ void Generate(FileActionHost &host, Section section, SslValue &ssl, StoredFileWr
     host.showMessage(QStringLiteral("Create configure file success."));
 }
 
-void Generate(FileActionHost &host, Section section, SslValue &ssl)
+} // namespace
+
+void GenerateMms(FileActionHost &host, StoredFileWriter &writer)
+{
+    const FieldMap<MmsSettings> &map = mmsFieldMap();
+    generate(host, readSettings(host, map), map.pathField, writer);
+}
+
+void GenerateMms(FileActionHost &host)
 {
     StoredFileWriter writer;
-    Generate(host, section, ssl, writer);
+    GenerateMms(host, writer);
+}
+
+void GenerateSmtp(FileActionHost &host, SslValue &ssl, StoredFileWriter &writer)
+{
+    const FieldMap<SmtpSettings> &map = smtpFieldMap();
+    SmtpSettings settings = readSettings(host, map);
+    // The SSL box says "YES" or "NO"; anything else keeps the value last set in this run.
+    if (settings.SSL == u"YES")
+        ssl.text = QStringLiteral("1");
+    if (settings.SSL == u"NO")
+        ssl.text = QStringLiteral("0");
+    settings.SSL = ssl.text;
+    generate(host, settings, map.pathField, writer);
+}
+
+void GenerateSmtp(FileActionHost &host, SslValue &ssl)
+{
+    StoredFileWriter writer;
+    GenerateSmtp(host, ssl, writer);
 }

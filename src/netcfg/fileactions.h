@@ -1,21 +1,17 @@
 #pragma once
 
+#include "netcfg/namedcontrols.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
-// What the two file actions need of a setup window. The window implements it with its
-// controls and Qt's dialogs; tests implement it with a recording fake.
-class FileActionHost
+// What the two file actions need of a setup window: its controls, and its two dialogs. The
+// window implements it with its widgets and Qt's dialogs; tests with a recording fake.
+class FileActionHost : public NamedControls
 {
 public:
-    virtual ~FileActionHost() = default;
-
-    // Text of a named field or box ("Text7", "Combo5").
-    virtual QString fieldText(const QString &name) const = 0;
-    virtual void setFieldText(const QString &name, const QString &text) = 0;
-
     // A modal message with the application title and one OK button; returns after OK.
     virtual void showMessage(const QString &text) = 0;
 
@@ -25,8 +21,6 @@ public:
 };
 
 inline const QString kApplicationTitle = QStringLiteral("VX412 Setting Tools");
-
-enum class Section { Mms, Smtp };
 
 // The SMTP window's SSL value: set by Generate from the SSL box, kept for the whole run,
 // so it outlives the window.
@@ -54,6 +48,10 @@ protected:
 // The folder button: fills pathField from the folder browser, or empties it on cancel.
 void ChooseFolder(FileActionHost &host, const QString &pathField);
 
-// Generate for the given section. ssl is used (and updated) by the SMTP section only.
-void Generate(FileActionHost &host, Section section, SslValue &ssl, StoredFileWriter &writer);
-void Generate(FileActionHost &host, Section section, SslValue &ssl);
+// Generate: warns about an empty Phone 1 or Email 1, then writes the window's [MMS] or
+// [SMTP] section where its Path field says (see mmsFieldMap(), smtpFieldMap()), and says
+// whether that worked. The SMTP section's SSL value is set from the SSL box and kept in ssl.
+void GenerateMms(FileActionHost &host, StoredFileWriter &writer);
+void GenerateMms(FileActionHost &host);
+void GenerateSmtp(FileActionHost &host, SslValue &ssl, StoredFileWriter &writer);
+void GenerateSmtp(FileActionHost &host, SslValue &ssl);

@@ -1,26 +1,38 @@
 #include "setup/mmswindow.h"
 
-// What the MMS window does differently from the SMTP window (smtpwindow.cpp). Its controls
-// are declared in mms_window_table.cpp.
-const SetupDesign &mmsDesign()
-{
-    using S = ModeStep;
-    // clang-format off
-    static const SetupDesign design{
-        mmsWindowDesign(),
-        /* setting-mode box    */ QStringLiteral("Combo2"),
-        /* fields it switches  */ {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"},
-        /* Auto, in this order */ {S::DisableFields, S::EnableBoxes, S::HideFields},
-        /* Manual, likewise    */ {S::EnableFields, S::DisableBoxes, S::EmptyBoxes, S::EmptyFields, S::ShowFields},
-        /* Path field          */ QStringLiteral("Text17"),
-        /* section written     */ Section::Mms,
-        /* country box's table */ mms::countryTable(),
-        /* operator pick       */ &mms::ChooseOperator,
-    };
-    // clang-format on
-    return design;
-}
+#include "netcfg/fieldmap.h"
 
 MmsWindow::MmsWindow(SetupDialogs &dialogs, QWidget *parent)
-    : SetupWindow(mmsDesign(), nullptr, dialogs, parent)
-{ }
+    : SetupWindow({mmsWindowDesign(), mmsFieldMap().modeBox, mmsFieldMap().countryBox,
+                   mmsFieldMap().operatorBox, mmsFieldMap().pathField, &mms::ChooseCountry,
+                   &mms::ChooseOperator},
+                  dialogs, parent)
+{
+    // The load step: the mode box holds its designed "Auto", so this puts the connection
+    // fields in the Auto state. Key preview is the frameless window's.
+    applySettingMode();
+}
+
+void MmsWindow::applySettingMode()
+{
+    const FieldMap<MmsSettings> &map = mmsFieldMap();
+    const QStringList fields = connectionFields(map);
+    const QStringList boxes {map.countryBox, map.operatorBox};
+    const QString mode = text(map.modeBox);
+    if (mode == u"Auto") {
+        setControlsEnabled(fields, false);
+        setControlsEnabled(boxes, true);
+        setControlsVisible(fields, false); // the values stay, hidden, and are written
+    } else if (mode == u"Manual") {
+        setControlsEnabled(fields, true);
+        setControlsEnabled(boxes, false);
+        emptyTexts(boxes); // their lists stay
+        emptyTexts(fields);
+        setControlsVisible(fields, true);
+    }
+}
+
+void MmsWindow::generate()
+{
+    GenerateMms(*this);
+}

@@ -11,10 +11,11 @@ class MmsWindow : public SetupWindow
 public:
     // dialogs must outlive the window.
     explicit MmsWindow(SetupDialogs &dialogs = qtSetupDialogs(), QWidget *parent = nullptr);
+
+protected:
+    void applySettingMode() override;
+    void generate() override;
 };
 
 // The controls of Form5, as designed (mms_window_table.cpp).
 const WindowDesign &mmsWindowDesign();
-
-// What the MMS window does differently from the SMTP window.
-const SetupDesign &mmsDesign();

@@ -8,8 +8,6 @@
 
 namespace {
 
-const QString kCountryBox = QStringLiteral("Combo3");
-const QString kOperatorBox = QStringLiteral("Combo4");
 const QString kFolderButton = QStringLiteral("Command4");
 const QString kGenerateButton = QStringLiteral("Command2");
 const QString kExitButton = QStringLiteral("Command3");
@@ -24,11 +22,8 @@ void acceptPicksOnly(QComboBox *box)
 
 } // namespace
 
-SetupWindow::SetupWindow(const SetupDesign &design, SslValue *ssl, SetupDialogs &dialogs,
-                         QWidget *parent)
-    : FramelessWindow(design.window, parent)
-    , m_design(design)
-    , m_ssl(ssl)
+SetupWindow::SetupWindow(const Parts &parts, SetupDialogs &dialogs, QWidget *parent)
+    : FramelessWindow(parts.design, parent)
     , m_dialogs(dialogs)
 {
     const QList<QComboBox *> boxes = findChildren<QComboBox *>();
@@ -37,12 +32,12 @@ SetupWindow::SetupWindow(const SetupDesign &design, SslValue *ssl, SetupDialogs 
             acceptPicksOnly(box);
     }
 
-    connect(requiredBox(m_design.modeBox), &QComboBox::activated, this,
-            &SetupWindow::applySettingMode);
-    connect(requiredBox(kCountryBox), &QComboBox::activated, this,
-            [this] { ChooseCountry(*this, m_design.countries, m_design.chooseOperator); });
-    connect(requiredBox(kOperatorBox), &QComboBox::activated, this,
-            [this] { m_design.chooseOperator(*this); });
+    connect(requiredBox(parts.modeBox), &QComboBox::activated, this,
+            [this] { applySettingMode(); });
+    connect(requiredBox(parts.countryBox), &QComboBox::activated, this,
+            [this, step = parts.chooseCountry] { step(*this); });
+    connect(requiredBox(parts.operatorBox), &QComboBox::activated, this,
+            [this, step = parts.chooseOperator] { step(*this); });
 
     const auto button = [this](const QString &name) {
         auto *button = qobject_cast<QAbstractButton *>(requiredControl(name));
@@ -51,80 +46,29 @@ SetupWindow::SetupWindow(const SetupDesign &design, SslValue *ssl, SetupDialogs 
         return button;
     };
     connect(button(kFolderButton), &QAbstractButton::clicked, this,
-            [this] { ChooseFolder(*this, m_design.pathField); });
-    connect(button(kGenerateButton), &QAbstractButton::clicked, this, &SetupWindow::generate);
+            [this, pathField = parts.pathField] { ChooseFolder(*this, pathField); });
+    connect(button(kGenerateButton), &QAbstractButton::clicked, this, [this] { generate(); });
     connect(button(kExitButton), &QAbstractButton::clicked, this, &QWidget::close);
-
-    loadStep();
 }
 
 SetupWindow::~SetupWindow() = default;
 
-void SetupWindow::loadStep()
+void SetupWindow::setControlsEnabled(const QStringList &names, bool enabled)
 {
-    // Key preview is the frameless window's. The mode box holds its designed "Auto" here,
-    // so this puts the connection fields in the Auto state; the boxes are enabled already.
-    applySettingMode();
+    for (const QString &name : names)
+        requiredControl(name)->setEnabled(enabled);
 }
 
-void SetupWindow::applySettingMode()
+void SetupWindow::setControlsVisible(const QStringList &names, bool visible)
 {
-    const QString mode = text(m_design.modeBox);
-    const std::vector<ModeStep> *steps = nullptr;
-    if (mode == u"Auto")
-        steps = &m_design.autoSteps;
-    else if (mode == u"Manual")
-        steps = &m_design.manualSteps;
-    else
-        return;
-    for (ModeStep step : *steps)
-        runStep(step);
+    for (const QString &name : names)
+        requiredControl(name)->setVisible(visible);
 }
 
-void SetupWindow::runStep(ModeStep step)
+void SetupWindow::emptyTexts(const QStringList &names)
 {
-    const QStringList boxes {kCountryBox, kOperatorBox};
-    switch (step) {
-    case ModeStep::EnableFields:
-    case ModeStep::DisableFields:
-        for (const QString &field : m_design.modeFields)
-            requiredControl(field)->setEnabled(step == ModeStep::EnableFields);
-        break;
-    case ModeStep::ShowFields:
-    case ModeStep::HideFields:
-        for (const QString &field : m_design.modeFields)
-            requiredControl(field)->setVisible(step == ModeStep::ShowFields);
-        break;
-    case ModeStep::EnableBoxes:
-    case ModeStep::DisableBoxes:
-        for (const QString &box : boxes)
-            requiredControl(box)->setEnabled(step == ModeStep::EnableBoxes);
-        break;
-    case ModeStep::EmptyBoxes:
-        for (const QString &box : boxes)
-            setText(box, QString());
-        break;
-    case ModeStep::EmptyFields:
-        for (const QString &field : m_design.modeFields)
-            setText(field, QString());
-        break;
-    }
-}
-
-void SetupWindow::generate()
-{
-    SslValue unused; // a section without SSL neither reads nor sets it
-    Generate(*this, m_design.section, m_ssl ? *m_ssl : unused);
-}
-
-QString SetupWindow::fieldText(const QString &name) const
-{
-    return text(name);
-}
-
-void SetupWindow::setFieldText(const QString &name, const QString &text)
-{
-    setText(name, text);
+    for (const QString &name : names)
+        setText(name, QString());
 }
 
 void SetupWindow::showMessage(const QString &text)

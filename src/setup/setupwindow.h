@@ -7,46 +7,16 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
-
 class QComboBox;
 class SetupDialogs;
 
-// One step of the setting-mode rule. The connection fields are the ones the mode switches;
-// the boxes are the country box Combo3 and the operator box Combo4.
-enum class ModeStep {
-    EnableFields,
-    DisableFields,
-    ShowFields,
-    HideFields,
-    EnableBoxes,
-    DisableBoxes,
-    EmptyBoxes, // texts only: the boxes keep their lists
-    EmptyFields,
-};
-
-// Everything that sets one setup window apart from the other. The controls themselves
-// (title, client size, which wireless-mode box, which phone rows are hidden) are in the
-// window's WindowDesign; the rest is here.
-struct SetupDesign
-{
-    const WindowDesign &window;
-    QString modeBox; // the setting-mode box, "Auto" or "Manual"
-    QStringList modeFields; // the connection fields that the setting mode switches
-    std::vector<ModeStep> autoSteps;
-    std::vector<ModeStep> manualSteps;
-    QString pathField; // the destination field of the folder button and Generate
-    Section section; // what Generate writes
-    const CountryTable &countries;
-    ChooseOperatorStep chooseOperator;
-};
-
-// What the MMS and SMTP setup windows share: the setting-mode rule, the carrier steps on
-// the country and operator boxes, the folder button, Generate and Exit.
+// What the MMS and SMTP setup windows share: their controls by name, the carrier steps on the
+// country and operator boxes, the folder button, Generate and Exit. Each window adds its own
+// setting-mode rule and Generate.
 //
 // A "pick" in a box is the user's choice of a list entry, with the mouse or by moving
 // through the list with the keyboard. Typing into an editable box runs nothing.
-class SetupWindow : public FramelessWindow, public FileActionHost, public CarrierControls
+class SetupWindow : public FramelessWindow, public FileActionHost
 {
     Q_OBJECT
 
@@ -54,32 +24,40 @@ public:
     ~SetupWindow() override;
 
     // FileActionHost
-    QString fieldText(const QString &name) const override;
-    void setFieldText(const QString &name, const QString &text) override;
-    void showMessage(const QString &text) override;
-    std::optional<QString> chooseFolder(const QString &title) override;
-
-    // CarrierControls
     QString text(const QString &name) const override;
     void setText(const QString &name, const QString &text) override;
     void clearList(const QString &name) override;
     void addItem(const QString &name, const QString &item) override;
+    void showMessage(const QString &text) override;
+    std::optional<QString> chooseFolder(const QString &title) override;
 
 protected:
-    // ssl: the SSL value that Generate keeps for the whole run; nullptr for a section that
-    // writes none. It and dialogs must outlive the window.
-    SetupWindow(const SetupDesign &design, SslValue *ssl, SetupDialogs &dialogs, QWidget *parent);
+    // The window's controls, where its setting-mode, country and operator boxes are and which
+    // field the folder button fills, and its carrier steps. dialogs must outlive the window.
+    struct Parts
+    {
+        const WindowDesign &design;
+        QString modeBox;
+        QString countryBox;
+        QString operatorBox;
+        QString pathField;
+        CarrierStep chooseCountry;
+        CarrierStep chooseOperator;
+    };
+    SetupWindow(const Parts &parts, SetupDialogs &dialogs, QWidget *parent);
+
+    // Run when an item of the setting-mode box is picked, and once by the load step.
+    virtual void applySettingMode() = 0;
+    virtual void generate() = 0;
+
+    // The setting-mode rule's steps, each over a set of controls.
+    void setControlsEnabled(const QStringList &names, bool enabled);
+    void setControlsVisible(const QStringList &names, bool visible);
+    void emptyTexts(const QStringList &names);
 
 private:
-    void loadStep();
-    void applySettingMode();
-    void runStep(ModeStep step);
-    void generate();
-
     QWidget *requiredControl(const QString &name) const;
     QComboBox *requiredBox(const QString &name) const;
 
-    const SetupDesign &m_design;
-    SslValue *m_ssl;
     SetupDialogs &m_dialogs;
 };

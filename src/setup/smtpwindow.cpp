@@ -1,26 +1,41 @@
 #include "setup/smtpwindow.h"
 
-// What the SMTP window does differently from the MMS window (mmswindow.cpp). Its controls
-// are declared in smtp_window_table.cpp.
-const SetupDesign &smtpDesign()
-{
-    using S = ModeStep;
-    // clang-format off
-    static const SetupDesign design{
-        smtpWindowDesign(),
-        /* setting-mode box    */ QStringLiteral("Combo1"),
-        /* fields it switches  */ {"Text1", "Text2", "Text3"},
-        /* Auto, in this order */ {S::DisableFields, S::HideFields, S::EnableBoxes},
-        /* Manual, likewise    */ {S::EnableFields, S::ShowFields, S::DisableBoxes, S::EmptyBoxes, S::EmptyFields},
-        /* Path field          */ QStringLiteral("Text18"),
-        /* section written     */ Section::Smtp,
-        /* country box's table */ smtp::countryTable(),
-        /* operator pick       */ &smtp::ChooseOperator,
-    };
-    // clang-format on
-    return design;
-}
+#include "netcfg/fieldmap.h"
 
 SmtpWindow::SmtpWindow(SslValue &ssl, SetupDialogs &dialogs, QWidget *parent)
-    : SetupWindow(smtpDesign(), &ssl, dialogs, parent)
-{ }
+    : SetupWindow({smtpWindowDesign(), smtpFieldMap().modeBox, smtpFieldMap().countryBox,
+                   smtpFieldMap().operatorBox, smtpFieldMap().pathField, &smtp::ChooseCountry,
+                   &smtp::ChooseOperator},
+                  dialogs, parent)
+    , m_ssl(ssl)
+{
+    // The load step: the mode box holds its designed "Auto", so this puts the access point's
+    // fields in the Auto state. Key preview is the frameless window's.
+    applySettingMode();
+}
+
+// As the MMS window's rule, but with the fields shown or hidden before the boxes change, and
+// the mail server's fields left alone in either mode.
+void SmtpWindow::applySettingMode()
+{
+    const FieldMap<SmtpSettings> &map = smtpFieldMap();
+    const QStringList fields = connectionFields(map);
+    const QStringList boxes {map.countryBox, map.operatorBox};
+    const QString mode = text(map.modeBox);
+    if (mode == u"Auto") {
+        setControlsEnabled(fields, false);
+        setControlsVisible(fields, false); // the values stay, hidden, and are written
+        setControlsEnabled(boxes, true);
+    } else if (mode == u"Manual") {
+        setControlsEnabled(fields, true);
+        setControlsVisible(fields, true);
+        setControlsEnabled(boxes, false);
+        emptyTexts(boxes); // their lists stay
+        emptyTexts(fields);
+    }
+}
+
+void SmtpWindow::generate()
+{
+    GenerateSmtp(*this, m_ssl);
+}

@@ -13,10 +13,14 @@ public:
     // every opening of this window. ssl and dialogs must outlive the window.
     explicit SmtpWindow(SslValue &ssl, SetupDialogs &dialogs = qtSetupDialogs(),
                         QWidget *parent = nullptr);
+
+protected:
+    void applySettingMode() override;
+    void generate() override;
+
+private:
+    SslValue &m_ssl;
 };
 
 // The controls of Form7, as designed (smtp_window_table.cpp).
 const WindowDesign &smtpWindowDesign();
-
-// What the SMTP window does differently from the MMS window.
-const SetupDesign &smtpDesign();

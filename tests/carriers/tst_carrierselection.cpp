@@ -1,7 +1,7 @@
 // The selection steps against a fake set of window controls.
 
 #include "carriers/carriers.h"
-#include "fakecontrols.h"
+#include "common/fakecontrols.h"
 
 #include <QTest>
 
@@ -17,16 +17,21 @@ const CountryTable &tableOf(Window window)
     return window == Window::Mms ? mms::countryTable() : smtp::countryTable();
 }
 
-ChooseOperatorStep stepOf(Window window)
+CarrierStep stepOf(Window window)
 {
     return window == Window::Mms ? &mms::ChooseOperator : &smtp::ChooseOperator;
+}
+
+CarrierStep countryStepOf(Window window)
+{
+    return window == Window::Mms ? &mms::ChooseCountry : &smtp::ChooseCountry;
 }
 
 // What the window does when the user picks an entry of the country box.
 void pickCountry(FakeControls &controls, Window window, const QString &country)
 {
     controls.setText(u"Combo3"_s, country);
-    ChooseCountry(controls, tableOf(window), stepOf(window));
+    countryStepOf(window)(controls);
 }
 
 // What the window does when the user picks an entry of the operator box.

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "carriers/carriers.h"
+#include "netcfg/namedcontrols.h"
 
 #include <QHash>
 #include <QStringList>
 
 // A setup window's named controls without a window: remembers texts and box lists, and logs
-// every text write as "name=text" in order.
-class FakeControls : public CarrierControls
+// every text write as "name=text" in order. Base is NamedControls, or an interface built on
+// it (the file actions' host), whose other members the deriving fake adds.
+template<typename Base = NamedControls> class FakeControlsOf : public Base
 {
 public:
     QString text(const QString &name) const override { return m_texts.value(name); }
@@ -33,3 +34,5 @@ private:
     QHash<QString, QStringList> m_lists;
     QStringList m_writes;
 };
+
+using FakeControls = FakeControlsOf<>;

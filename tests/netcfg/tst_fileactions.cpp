@@ -1,4 +1,6 @@
+#include "common/fakecontrols.h"
 #include "netcfg/destination.h"
+#include "netcfg/fieldmap.h"
 #include "netcfg/fileactions.h"
 #include "netcfg/netcfg.h"
 
@@ -12,16 +14,18 @@
 namespace {
 
 // A setup window stand-in: fields by name, every message recorded, folder answers queued.
-class FakeHost : public FileActionHost
+class FakeHost : public FakeControlsOf<FileActionHost>
 {
 public:
-    QHash<QString, QString> fields;
     QStringList messages;
     QStringList folderTitles;
     QList<std::optional<QString>> folderAnswers;
 
-    QString fieldText(const QString &name) const override { return fields.value(name); }
-    void setFieldText(const QString &name, const QString &text) override { fields[name] = text; }
+    void setTexts(const QHash<QString, QString> &texts)
+    {
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+            setText(it.key(), it.value());
+    }
     void showMessage(const QString &text) override { messages << text; }
     std::optional<QString> chooseFolder(const QString &title) override
     {
@@ -47,9 +51,19 @@ protected:
 
 const QString kSuccess = QStringLiteral("Create configure file success.");
 
+enum class Section { Mms, Smtp };
+
 QString pathFieldOf(Section section)
 {
-    return section == Section::Mms ? "Text17" : "Text18";
+    return section == Section::Mms ? mmsFieldMap().pathField : smtpFieldMap().pathField;
+}
+
+void generate(FakeHost &host, Section section, SslValue &ssl)
+{
+    if (section == Section::Mms)
+        GenerateMms(host);
+    else
+        GenerateSmtp(host, ssl);
 }
 
 // Every entry under root: file contents, or "<dir>" for a folder.
@@ -157,10 +171,10 @@ void TestFileActions::shouldFillPathFieldFromChosenFolder()
     QFETCH(std::optional<QString>, answer);
     QFETCH(QString, field);
     FakeHost host;
-    host.fields["Text18"] = "old";
+    host.setText("Text18", "old");
     host.folderAnswers << answer;
     ChooseFolder(host, "Text18");
-    QCOMPARE(host.fields["Text18"], field);
+    QCOMPARE(host.text("Text18"), field);
     QCOMPARE(host.folderTitles, QStringList {QStringLiteral("请选择软件安装路径：")});
     QVERIFY(host.messages.isEmpty());
 }
@@ -195,9 +209,9 @@ void TestFileActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite()
     QFETCH(QStringList, messages);
     QTemporaryDir dir;
     FakeHost host;
-    host.fields = {{"Text7", phone}, {"Text12", email}, {pathFieldOf(section), dir.filePath("x")}};
+    host.setTexts({{"Text7", phone}, {"Text12", email}, {pathFieldOf(section), dir.filePath("x")}});
     SslValue ssl;
-    Generate(host, section, ssl);
+    generate(host, section, ssl);
     QCOMPARE(host.messages, messages);
     const QByteArray stored = contents(dir.filePath("NET.CFG"));
     QVERIFY(stored.contains(encodeBytes("\r\nPhone1=" + phone.toLatin1() + "\r\n")));
@@ -225,8 +239,8 @@ void TestFileActions::shouldKeepSslValueAcrossGeneratesAndReopening()
     SslValue ssl; // the application's, outliving each window
     for (const QString &boxText : boxTexts) {
         FakeHost reopened; // a window opened afresh
-        reopened.fields = {{"Combo5", boxText}, {"Text18", dir.filePath("NET.CFG")}};
-        Generate(reopened, Section::Smtp, ssl);
+        reopened.setTexts({{"Combo5", boxText}, {"Text18", dir.filePath("NET.CFG")}});
+        GenerateSmtp(reopened, ssl);
         QCOMPARE(reopened.messages.last(), kSuccess);
     }
     QVERIFY(contents(dir.filePath("NET.CFG")).contains(encodeBytes("\r\nSSL=" + written + "\r\n")));
@@ -266,11 +280,11 @@ void TestFileActions::shouldStoreOnlyTheEncodedFieldsReplacingAnyOldFile()
         put(target, previous);
     FakeHost host;
     for (int n = 1; n <= 17; ++n)
-        host.fields[QString("Text%1").arg(n)] = QString("v%1").arg(n);
-    host.fields["Combo5"] = "YES";
-    host.fields[pathFieldOf(section)] = dir.filePath("notes.txt");
+        host.setText(QString("Text%1").arg(n), QString("v%1").arg(n));
+    host.setText("Combo5", "YES");
+    host.setText(pathFieldOf(section), dir.filePath("notes.txt"));
     SslValue ssl;
-    Generate(host, section, ssl);
+    generate(host, section, ssl);
     QCOMPARE(host.messages, QStringList {kSuccess});
     QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray> {{target, encodeBytes(plain)}}));
 }
@@ -281,9 +295,8 @@ void TestFileActions::shouldWriteIntoWorkingDirectoryWithoutSeparator()
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
     FakeHost host;
-    host.fields = {{"Text7", "1"}, {"Text12", "a@b"}, {"Text17", "NET.CFG"}};
-    SslValue ssl;
-    Generate(host, Section::Mms, ssl);
+    host.setTexts({{"Text7", "1"}, {"Text12", "a@b"}, {"Text17", "NET.CFG"}});
+    GenerateMms(host);
     QDir::setCurrent(before);
     QCOMPARE(host.messages, QStringList {kSuccess});
     QCOMPARE(contents(dir.filePath("NET.CFG")).size(), 148 + 4);
@@ -322,12 +335,11 @@ void TestFileActions::shouldReportFailureAndLeaveTheCardAsItWas()
     const QMap<QString, QByteArray> before = snapshot(card.path());
 
     FakeHost host;
-    host.fields
-        = {{"Text7", "1"}, {"Text12", "a@b"}, {"Text4", url}, {"Text17", card.filePath(pathField)}};
-    SslValue ssl;
+    host.setTexts(
+        {{"Text7", "1"}, {"Text12", "a@b"}, {"Text4", url}, {"Text17", card.filePath(pathField)}});
     FaultyCard writer;
     writer.readError = readError;
-    Generate(host, Section::Mms, ssl, writer);
+    GenerateMms(host, writer);
 
     QCOMPARE(host.messages.size(), 1);
     const QStringList lines = host.messages.first().split('\n');
