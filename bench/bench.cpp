@@ -146,7 +146,7 @@ void measureProcesses()
            Goal::AtMost, 1.15);
 }
 
-void measureOpening(Form1 &launcher, void (Form1::*open)(), const QString &name)
+void measureOpening(LauncherWindow &launcher, void (LauncherWindow::*open)(), const QString &name)
 {
     Samples ms;
     for (int i = 0; i < kRepetitions + 1; ++i) {
@@ -171,9 +171,9 @@ void fill(QWidget *window, const std::vector<std::pair<const char *, QString>> &
         window->findChild<QLineEdit *>(QLatin1String(name))->setText(text);
 }
 
-void measureGenerate(Form1 &launcher, HostDialogs &dialogs, const QString &folder)
+void measureGenerate(LauncherWindow &launcher, HostDialogs &dialogs, const QString &folder)
 {
-    const auto generate = [&](void (Form1::*open)(), const QString &name, Goal goal,
+    const auto generate = [&](void (LauncherWindow::*open)(), const QString &name, Goal goal,
                               const std::vector<std::pair<const char *, QString>> &texts) {
         (launcher.*open)();
         FramelessWindow *window = launcher.setupWindow();
@@ -210,9 +210,9 @@ void measureGenerate(Form1 &launcher, HostDialogs &dialogs, const QString &folde
         {"Text13", "second@example.com"},
         {"Text17", path},
     };
-    generate(&Form1::openMmsWindow, QStringLiteral("Generate, typical MMS file"), Goal::AtMost,
+    generate(&LauncherWindow::openMmsWindow, QStringLiteral("Generate, typical MMS file"), Goal::AtMost,
              mms);
-    generate(&Form1::openSmtpWindow, QStringLiteral("Generate, typical SMTP file"), Goal::AtMost,
+    generate(&LauncherWindow::openSmtpWindow, QStringLiteral("Generate, typical SMTP file"), Goal::AtMost,
              {{"Text1", "internet.example"},
               {"Text2", "user"},
               {"Text3", "secret"},
@@ -239,7 +239,7 @@ void measureGenerate(Form1 &launcher, HostDialogs &dialogs, const QString &folde
     std::vector<std::pair<const char *, QString>> large = mms;
     large.emplace_back("Text16",
                        QString(kMaxPlainFormSize - 7 - ComposeNetCfg(typical).size(), u'x'));
-    generate(&Form1::openMmsWindow,
+    generate(&LauncherWindow::openMmsWindow,
              QStringLiteral("Generate, MMS form of %1 bytes").arg(kMaxPlainFormSize - 7),
              Goal::None, large);
 }
@@ -312,12 +312,12 @@ int main(int argc, char *argv[])
 
     HostDialogs dialogs;
     Application application(dialogs);
-    Form1 &launcher = application.launcher();
+    LauncherWindow &launcher = application.launcher();
     launcher.show();
     waitUntilExposed(&launcher);
-    measureOpening(launcher, &Form1::openMmsWindow,
+    measureOpening(launcher, &LauncherWindow::openMmsWindow,
                    QStringLiteral("Open MMS window from its tile"));
-    measureOpening(launcher, &Form1::openSmtpWindow,
+    measureOpening(launcher, &LauncherWindow::openSmtpWindow,
                    QStringLiteral("Open SMTP window from its tile"));
     measureGenerate(launcher, dialogs, folder.path());
     measureEncode();

@@ -1,6 +1,6 @@
 // The application's own main() (src/app/main.cpp) is compiled into this executable unchanged;
 // this is what it does at the launcher's first expose.
-#include "app/launcher.h"
+#include "app/launcherwindow.h"
 #include "exposehook.h"
 
 #include <QCoreApplication>
@@ -18,7 +18,7 @@ void waitUntilExposed(QWidget *window)
 }
 
 // A tile's window opened, shown and closed again, as the user would.
-void openAndClose(Form1 &launcher, void (Form1::*open)())
+void openAndClose(LauncherWindow &launcher, void (LauncherWindow::*open)())
 {
     (launcher.*open)();
     FramelessWindow *window = launcher.setupWindow();
@@ -35,11 +35,11 @@ void openAndClose(Form1 &launcher, void (Form1::*open)())
 void afterFirstExpose(QWidget *window)
 {
     if (benchMode() == BenchMode::PeakMemory) {
-        auto *launcher = qobject_cast<Form1 *>(window);
+        auto *launcher = qobject_cast<LauncherWindow *>(window);
         if (!launcher)
             std::abort();
-        openAndClose(*launcher, &Form1::openMmsWindow);
-        openAndClose(*launcher, &Form1::openSmtpWindow);
+        openAndClose(*launcher, &LauncherWindow::openMmsWindow);
+        openAndClose(*launcher, &LauncherWindow::openSmtpWindow);
         std::printf("%ld\n", peakResidentKiB());
     }
     std::fflush(stdout);

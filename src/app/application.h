@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/launcher.h"
+#include "app/launcherwindow.h"
 #include "netcfg/fileactions.h"
 #include "setup/setupdialogs.h"
 
@@ -11,10 +11,9 @@ class Application
 public:
     explicit Application(SetupDialogs &dialogs = qtSetupDialogs());
 
-    Form1 &launcher() { return m_launcher; }
-    const SslValue &sslValue() const { return m_ssl; }
+    LauncherWindow &launcher() { return m_launcher; }
 
 private:
     SslValue m_ssl;
-    Form1 m_launcher;
+    LauncherWindow m_launcher;
 };

@@ -9,10 +9,10 @@
 
 const WindowDesign &launcherWindowDesign();
 
-// The launcher window Form1: brand, version, the (disabled) language and model selectors, and
+// The launcher window (Form1): brand, version, the (disabled) language and model selectors, and
 // the tiles that open the MMS and SMTP setup windows. It stays loaded for the whole run;
 // while a setup window is open it is hidden, and it comes back where it was when that closes.
-class Form1 : public FramelessWindow
+class LauncherWindow : public FramelessWindow
 {
     Q_OBJECT
 
@@ -21,8 +21,8 @@ public:
     // closes, and then it deletes itself.
     using WindowFactory = std::function<FramelessWindow *()>;
 
-    explicit Form1(QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit LauncherWindow(QWidget *parent = nullptr);
+    ~LauncherWindow() override;
 
     // What the MMS tile (Label5) and the SMTP tile (Label6) open, and the caption table applied
     // to it. The table must outlive the launcher. Without a factory the tile does nothing.
@@ -54,7 +54,6 @@ private:
         const CaptionTable *captions = nullptr;
     };
 
-    void load();
     void open(const Tile &tile);
     void setupWindowClosed();
 

@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
         QStringLiteral("io.github.camerasettingtool.CameraSettingTool"));
 
     Application run;
-    QObject::connect(&run.launcher(), &Form1::endRequested, &app,
+    QObject::connect(&run.launcher(), &LauncherWindow::endRequested, &app,
                      [] { QCoreApplication::exit(0); });
     run.launcher().show();
     return QApplication::exec();

@@ -1,5 +1,5 @@
 #include "app/captions.h"
-#include "app/launcher.h"
+#include "app/launcherwindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -118,7 +118,7 @@ void TestCaptions::shouldHaveARowForEveryLanguageOfTheLauncher()
         rowLanguages << row.language;
         QVERIFY2(row.captions.size() == table.targets.size(), qPrintable(row.language));
     }
-    Form1 launcher;
+    LauncherWindow launcher;
     auto *languages = launcher.control<QComboBox>("Combo1");
     QStringList selectorLanguages;
     for (int i = 0; i < languages->count(); ++i)

@@ -205,7 +205,7 @@ void TestEndToEnd::cleanup()
 
 QWidget *TestEndToEnd::openFromTile(Kind kind)
 {
-    Form1 &launcher = m_app->launcher();
+    LauncherWindow &launcher = m_app->launcher();
     QWidget *tile = launcher.control(kind == Kind::Mms ? "Label5" : "Label6");
     QTest::mouseClick(tile, Qt::LeftButton, {}, QPoint(20, 20));
     QWidget *window = launcher.setupWindow();
@@ -432,7 +432,7 @@ void TestEndToEnd::shouldReopenFreshAndFindTheLauncherWhereItWasLeft()
 {
     QFETCH(Kind, kind);
     QFETCH(bool, byExit);
-    Form1 &launcher = m_app->launcher();
+    LauncherWindow &launcher = m_app->launcher();
     const QPoint start = launcher.pos();
     QTest::mousePress(&launcher, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(&launcher, QPoint(47, 33));
@@ -537,7 +537,7 @@ void TestEndToEnd::shouldEndTheRunOnEscAloneInASetupWindow()
     QVERIFY(QTest::qWaitForWindowActive(window));
     QWidget *control = child(window, focus);
     control->setFocus();
-    QSignalSpy end(&m_app->launcher(), &Form1::endRequested);
+    QSignalSpy end(&m_app->launcher(), &LauncherWindow::endRequested);
 
     QTest::keyClicks(control, "1a");
     QTest::keyClick(control, Qt::Key_Tab);

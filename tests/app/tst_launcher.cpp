@@ -1,4 +1,4 @@
-#include "app/launcher.h"
+#include "app/launcherwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -37,7 +37,7 @@ struct StubFactory
     int made = 0;
     QPointer<FramelessWindow> last;
 
-    Form1::WindowFactory factory()
+    LauncherWindow::WindowFactory factory()
     {
         return [this] {
             ++made;
@@ -72,14 +72,14 @@ private:
 
     StubFactory m_mms;
     StubFactory m_smtp;
-    std::unique_ptr<Form1> m_launcher;
+    std::unique_ptr<LauncherWindow> m_launcher;
 };
 
 void TestLauncher::init()
 {
     m_mms = {};
     m_smtp = {};
-    m_launcher = std::make_unique<Form1>();
+    m_launcher = std::make_unique<LauncherWindow>();
     m_launcher->setMmsWindowFactory(m_mms.factory(), stubCaptions());
 }
 
@@ -212,7 +212,7 @@ void TestLauncher::shouldEndTheRunOnEscOrWhenClosedByTheDesktop()
     QFETCH(QString, how);
     m_launcher->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_launcher.get()));
-    QSignalSpy end(m_launcher.get(), &Form1::endRequested);
+    QSignalSpy end(m_launcher.get(), &LauncherWindow::endRequested);
 
     if (how == "launcher Esc") {
         QTest::keyClick(m_launcher.get(), Qt::Key_Escape);

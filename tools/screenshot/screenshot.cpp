@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "app/launcher.h"
+#include "app/launcherwindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -108,7 +108,7 @@ int main(int argc, char *argv[])
 
     NoDialogs dialogs;
     Application run(dialogs);
-    Form1 &launcher = run.launcher();
+    LauncherWindow &launcher = run.launcher();
     if (launcher.languageText() != QLatin1String("English"))
         fail(QStringLiteral("the launcher's language is %1, not English")
                  .arg(launcher.languageText()));
