@@ -1,3 +1,4 @@
+#include "common/windowtesting.h"
 #include "setup/controlbuilder.h"
 #include "setup/wrappinglabel.h"
 
@@ -58,10 +59,7 @@ private slots:
 private:
     template<typename T = QWidget> T *control(const char *name)
     {
-        T *widget = m_window->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no %s named %s", T::staticMetaObject.className(), name);
-        return widget;
+        return child<T>(m_window.get(), QLatin1String(name));
     }
 
     std::unique_ptr<QWidget> m_window;
