@@ -30,8 +30,7 @@ const QString kFolderTitle = QStringLiteral("请选择软件安装路径：");
 void pick(QComboBox *combo, const QString &entry)
 {
     const int index = combo->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index < 0)
-        qFatal("%s has no entry %s", qPrintable(combo->objectName()), qPrintable(entry));
+    QVERIFY2(index >= 0, qPrintable(combo->objectName() + " has no entry " + entry));
     combo->showPopup();
     QAbstractItemView *list = combo->view();
     list->setCurrentIndex(combo->model()->index(index, 0));
@@ -52,6 +51,55 @@ void typeInto(QLineEdit *edit, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
+// The setting-mode rule's steps as the user's controls undergo them: "fields enabled",
+// "boxes emptied" and so on, one entry for a run of the same change to one group.
+class StepRecorder : public QObject
+{
+public:
+    StepRecorder(QWidget *window, const QStringList &fields, const QStringList &boxes)
+    {
+        for (const auto &[group, names] : {std::pair {"fields", fields}, {"boxes", boxes}}) {
+            for (const QString &name : names) {
+                QWidget *control = child(window, name);
+                control->installEventFilter(this);
+                m_groups.insert(control, QLatin1String(group));
+                auto *edit = qobject_cast<QLineEdit *>(control);
+                if (auto *box = qobject_cast<QComboBox *>(control))
+                    edit = box->lineEdit();
+                connect(edit, &QLineEdit::textChanged, this, [this, control](const QString &text) {
+                    if (text.isEmpty())
+                        record(control, "emptied");
+                });
+            }
+        }
+    }
+
+    QStringList steps;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *control = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::EnabledChange)
+            record(control, control->isEnabled() ? "enabled" : "disabled");
+        else if (event->type() == QEvent::ShowToParent)
+            record(control, "shown");
+        else if (event->type() == QEvent::HideToParent)
+            record(control, "hidden");
+        return false;
+    }
+
+private:
+    void record(QWidget *control, const char *change)
+    {
+        const QString step = m_groups.value(control) + u' ' + QLatin1String(change);
+        if (steps.isEmpty() || steps.last() != step)
+            steps.append(step);
+    }
+
+    QHash<QWidget *, QString> m_groups;
+};
+
 const CountryEntry &countryOf(Kind kind, const QString &name)
 {
     const CountryTable &table = kind == Kind::Mms ? mms::countryTable() : smtp::countryTable();
@@ -59,15 +107,14 @@ const CountryEntry &countryOf(Kind kind, const QString &name)
         if (entry.name == name)
             return entry;
     }
-    qFatal("no country %s", qPrintable(name));
+    static const CountryEntry none;
+    QTest::qFail(qPrintable("no country " + name), __FILE__, __LINE__);
+    return none;
 }
 
 QByteArray stored(const QByteArray &plain)
 {
-    const std::optional<QByteArray> bytes = EncodeNetCfg(plain);
-    if (!bytes)
-        qFatal("the expected file does not encode");
-    return *bytes;
+    return encodeBytes(plain);
 }
 
 } // namespace
@@ -90,6 +137,8 @@ private slots:
     void shouldEmptyFieldsAndBoxesEachTimeManualIsPicked();
     void shouldKeepTypedValuesHiddenWhenAutoIsPickedAgain_data();
     void shouldKeepTypedValuesHiddenWhenAutoIsPickedAgain();
+    void shouldTakeTheModeStepsInTheWindowsOrder_data();
+    void shouldTakeTheModeStepsInTheWindowsOrder();
     void shouldSwitchModeWhenMovingThroughListWithKeyboard_data();
     void shouldSwitchModeWhenMovingThroughListWithKeyboard();
     void shouldLeaveSmtpServerFieldsAloneInEitherMode();
@@ -127,7 +176,7 @@ std::unique_ptr<SetupWindow> TestSetupWindows::open(Kind kind)
         window = std::make_unique<SmtpWindow>(m_ssl, m_dialogs);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
-        qFatal("the setup window was not shown");
+        QTest::qFail("the setup window was not shown", __FILE__, __LINE__);
     return window;
 }
 
@@ -357,6 +406,46 @@ void TestSetupWindows::shouldKeepTypedValuesHiddenWhenAutoIsPickedAgain()
     QCOMPARE(textOf(window.get(), "Combo4"), QStringLiteral("China Mobile"));
     QCOMPARE(textOf(window.get(), "Text1"), apn);
     QVERIFY(field(window.get(), "Text1")->isHidden());
+}
+
+void TestSetupWindows::shouldTakeTheModeStepsInTheWindowsOrder_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QStringList>("steps");
+
+    // The MMS window changes the boxes between the fields' enabling and their showing; the SMTP
+    // window shows or hides the fields first.
+    // clang-format off
+    QTest::newRow("MMS Manual")  << Kind::Mms  << "Manual"
+        << QStringList{"fields enabled", "boxes disabled", "boxes emptied", "fields emptied", "fields shown"};
+    QTest::newRow("MMS Auto")    << Kind::Mms  << "Auto"
+        << QStringList{"fields disabled", "boxes enabled", "fields hidden"};
+    QTest::newRow("SMTP Manual") << Kind::Smtp << "Manual"
+        << QStringList{"fields enabled", "fields shown", "boxes disabled", "boxes emptied", "fields emptied"};
+    QTest::newRow("SMTP Auto")   << Kind::Smtp << "Auto"
+        << QStringList{"fields disabled", "fields hidden", "boxes enabled"};
+    // clang-format on
+}
+
+void TestSetupWindows::shouldTakeTheModeStepsInTheWindowsOrder()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, mode);
+    QFETCH(QStringList, steps);
+    const auto window = open(kind);
+    QComboBox *modeBox = box(window.get(), modeBoxOf(kind));
+    // Boxes and fields with text, in the mode that the pick leaves.
+    pick(box(window.get(), "Combo3"), "Canada");
+    if (mode == u"Auto") {
+        pick(modeBox, "Manual");
+        for (const QString &name : modeFieldsOf(kind))
+            typeInto(field(window.get(), name), "typed");
+    }
+
+    StepRecorder recorder(window.get(), modeFieldsOf(kind), {"Combo3", "Combo4"});
+    pick(modeBox, mode);
+    QCOMPARE(recorder.steps, steps);
 }
 
 void TestSetupWindows::shouldSwitchModeWhenMovingThroughListWithKeyboard_data()
