@@ -15,6 +15,10 @@ QByteArray toFileCodePage(QStringView text)
 
 #else
 
+// Written by hand rather than with QStringEncoder: Qt's encoder writes 0x1A, not "?", for a
+// character that Windows-1252 lacks, and it knows Windows-1252 by name only when Qt is built
+// with ICU, which it need not be.
+
 namespace {
 
 // What the bytes 0x80 to 0x9F stand for in Windows-1252. The five bytes that Windows-1252
