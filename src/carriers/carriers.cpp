@@ -58,9 +58,8 @@ QStringList countryNames(const CountryTable &table)
 
 namespace {
 
-template<typename Settings>
-void chooseCountry(NamedControls &controls, const FieldMap<Settings> &map,
-                   const CountryTable &table, CarrierStep chooseOperator)
+void chooseCountry(NamedControls &controls, const WindowControls &map, const CountryTable &table,
+                   CarrierStep chooseOperator)
 {
     const QString country = controls.text(map.countryBox);
     const auto entry = std::find_if(table.begin(), table.end(),
@@ -114,11 +113,13 @@ bool fills(const DataProfile &profile, Filled filled)
         || (filled == Filled::ByProfileMailServer && profile.mailServer == Carried::Yes);
 }
 
-// Writes the profile's values into the fields it fills, in the map's order; a field that
-// the profile does not fill keeps its text.
+// Writes the profile of the boxes' country and operator into the fields it fills, in the map's
+// order; a field that the profile does not fill keeps its text.
 template<typename Settings, typename Profile>
-void applyProfile(NamedControls &controls, const FieldMap<Settings> &map, const Profile *profile)
+void chooseOperator(NamedControls &controls, const FieldMap<Settings> &map,
+                    const Profile *(*find)(QStringView country, QStringView operatorName))
 {
+    const Profile *profile = find(controls.text(map.countryBox), controls.text(map.operatorBox));
     if (!profile)
         return;
     const Settings values = valuesOf(*profile);
@@ -138,9 +139,7 @@ void ChooseCountry(NamedControls &controls)
 
 void ChooseOperator(NamedControls &controls)
 {
-    const FieldMap<MmsSettings> &map = mmsFieldMap();
-    applyProfile(controls, map,
-                 findMmsProfile(controls.text(map.countryBox), controls.text(map.operatorBox)));
+    chooseOperator(controls, mmsFieldMap(), &findMmsProfile);
 }
 } // namespace mms
 
@@ -152,8 +151,6 @@ void ChooseCountry(NamedControls &controls)
 
 void ChooseOperator(NamedControls &controls)
 {
-    const FieldMap<SmtpSettings> &map = smtpFieldMap();
-    applyProfile(controls, map,
-                 findDataProfile(controls.text(map.countryBox), controls.text(map.operatorBox)));
+    chooseOperator(controls, smtpFieldMap(), &findDataProfile);
 }
 } // namespace smtp

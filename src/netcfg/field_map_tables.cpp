@@ -15,6 +15,7 @@ const FieldMap<MmsSettings> &mmsFieldMap()
     using S = MmsSettings;
     // clang-format off
     static const FieldMap<MmsSettings> map{
+        {/* path field */ "Text17", /* setting mode */ "Combo2", /* country */ "Combo3", /* operator */ "Combo4"},
         {
             {"Text1",  &S::APN,         profile},
             {"Text2",  &S::APNPassword, credentials},
@@ -33,7 +34,6 @@ const FieldMap<MmsSettings> &mmsFieldMap()
             {"Text15", &S::Email4,      user},
             {"Text16", &S::Email5,      user},
         },
-        /* path field */ "Text17", /* setting mode */ "Combo2", /* country */ "Combo3", /* operator */ "Combo4",
     };
     // clang-format on
     return map;
@@ -44,6 +44,7 @@ const FieldMap<SmtpSettings> &smtpFieldMap()
     using S = SmtpSettings;
     // clang-format off
     static const FieldMap<SmtpSettings> map{
+        {/* path field */ "Text18", /* setting mode */ "Combo1", /* country */ "Combo3", /* operator */ "Combo4"},
         {
             {"Text1",  &S::APN,         profile},
             {"Text2",  &S::APNAccount,  credentials},
@@ -60,7 +61,6 @@ const FieldMap<SmtpSettings> &smtpFieldMap()
             {"Text17", &S::Password,    user},
             {"Combo5", &S::SSL,         mailServer}, // "YES" or "NO"; Generate writes 1 or 0
         },
-        /* path field */ "Text18", /* setting mode */ "Combo1", /* country */ "Combo3", /* operator */ "Combo4",
     };
     // clang-format on
     return map;

@@ -28,30 +28,24 @@ template<typename Settings> struct Field
     Filled filled;
 };
 
-template<typename Settings> struct FieldMap
+// The controls of a window that hold no key's value.
+struct WindowControls
 {
-    // In the order of the controls' numbers, which is the order in which an operator's pick
-    // writes them.
-    std::vector<Field<Settings>> fields;
     QString pathField; // the destination of the folder button and Generate
     QString modeBox; // "Auto" or "Manual"
     QString countryBox;
     QString operatorBox;
 };
 
+template<typename Settings> struct FieldMap : WindowControls
+{
+    // In the order of the controls' numbers, which is the order in which an operator's pick
+    // writes them.
+    std::vector<Field<Settings>> fields;
+};
+
 const FieldMap<MmsSettings> &mmsFieldMap();
 const FieldMap<SmtpSettings> &smtpFieldMap();
-
-// The control that holds a key's value.
-template<typename Settings>
-QString controlOf(const FieldMap<Settings> &map, QString Settings::*value)
-{
-    for (const Field<Settings> &field : map.fields) {
-        if (field.value == value)
-            return field.control;
-    }
-    return {};
-}
 
 // The connection fields, which the setting mode offers or hides: those an operator's profile
 // fills, but for a mail server, which stays the user's to type in either mode.

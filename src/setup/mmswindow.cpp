@@ -1,11 +1,7 @@
 #include "setup/mmswindow.h"
 
-#include "netcfg/fieldmap.h"
-
 MmsWindow::MmsWindow(SetupDialogs &dialogs, QWidget *parent)
-    : SetupWindow({mmsWindowDesign(), mmsFieldMap().modeBox, mmsFieldMap().countryBox,
-                   mmsFieldMap().operatorBox, mmsFieldMap().pathField, &mms::ChooseCountry,
-                   &mms::ChooseOperator},
+    : SetupWindow(mmsWindowDesign(), mmsFieldMap(), &mms::ChooseCountry, &mms::ChooseOperator,
                   dialogs, parent)
 {
     // The load step: the mode box holds its designed "Auto", so this puts the connection

@@ -22,8 +22,10 @@ void acceptPicksOnly(QComboBox *box)
 
 } // namespace
 
-SetupWindow::SetupWindow(const Parts &parts, SetupDialogs &dialogs, QWidget *parent)
-    : FramelessWindow(parts.design, parent)
+SetupWindow::SetupWindow(const WindowDesign &design, const WindowControls &controls,
+                         CarrierStep chooseCountry, CarrierStep chooseOperator,
+                         SetupDialogs &dialogs, QWidget *parent)
+    : FramelessWindow(design, parent)
     , m_dialogs(dialogs)
 {
     const QList<QComboBox *> boxes = findChildren<QComboBox *>();
@@ -32,12 +34,12 @@ SetupWindow::SetupWindow(const Parts &parts, SetupDialogs &dialogs, QWidget *par
             acceptPicksOnly(box);
     }
 
-    connect(requiredBox(parts.modeBox), &QComboBox::activated, this,
+    connect(requiredBox(controls.modeBox), &QComboBox::activated, this,
             [this] { applySettingMode(); });
-    connect(requiredBox(parts.countryBox), &QComboBox::activated, this,
-            [this, step = parts.chooseCountry] { step(*this); });
-    connect(requiredBox(parts.operatorBox), &QComboBox::activated, this,
-            [this, step = parts.chooseOperator] { step(*this); });
+    connect(requiredBox(controls.countryBox), &QComboBox::activated, this,
+            [this, chooseCountry] { chooseCountry(*this); });
+    connect(requiredBox(controls.operatorBox), &QComboBox::activated, this,
+            [this, chooseOperator] { chooseOperator(*this); });
 
     const auto button = [this](const QString &name) {
         auto *button = qobject_cast<QAbstractButton *>(requiredControl(name));
@@ -46,7 +48,7 @@ SetupWindow::SetupWindow(const Parts &parts, SetupDialogs &dialogs, QWidget *par
         return button;
     };
     connect(button(kFolderButton), &QAbstractButton::clicked, this,
-            [this, pathField = parts.pathField] { ChooseFolder(*this, pathField); });
+            [this, pathField = controls.pathField] { ChooseFolder(*this, pathField); });
     connect(button(kGenerateButton), &QAbstractButton::clicked, this, [this] { generate(); });
     connect(button(kExitButton), &QAbstractButton::clicked, this, &QWidget::close);
 }

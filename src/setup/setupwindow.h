@@ -1,6 +1,7 @@
 #pragma once
 
 #include "carriers/carriers.h"
+#include "netcfg/fieldmap.h"
 #include "netcfg/fileactions.h"
 #include "setup/framelesswindow.h"
 
@@ -32,19 +33,11 @@ public:
     std::optional<QString> chooseFolder(const QString &title) override;
 
 protected:
-    // The window's controls, where its setting-mode, country and operator boxes are and which
-    // field the folder button fills, and its carrier steps. dialogs must outlive the window.
-    struct Parts
-    {
-        const WindowDesign &design;
-        QString modeBox;
-        QString countryBox;
-        QString operatorBox;
-        QString pathField;
-        CarrierStep chooseCountry;
-        CarrierStep chooseOperator;
-    };
-    SetupWindow(const Parts &parts, SetupDialogs &dialogs, QWidget *parent);
+    // The window's controls, where its boxes and Path field are (its field map), and the carrier
+    // steps of its country and operator boxes. dialogs must outlive the window.
+    SetupWindow(const WindowDesign &design, const WindowControls &controls,
+                CarrierStep chooseCountry, CarrierStep chooseOperator, SetupDialogs &dialogs,
+                QWidget *parent);
 
     // Run when an item of the setting-mode box is picked, and once by the load step.
     virtual void applySettingMode() = 0;

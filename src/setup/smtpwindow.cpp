@@ -1,11 +1,7 @@
 #include "setup/smtpwindow.h"
 
-#include "netcfg/fieldmap.h"
-
 SmtpWindow::SmtpWindow(SslValue &ssl, SetupDialogs &dialogs, QWidget *parent)
-    : SetupWindow({smtpWindowDesign(), smtpFieldMap().modeBox, smtpFieldMap().countryBox,
-                   smtpFieldMap().operatorBox, smtpFieldMap().pathField, &smtp::ChooseCountry,
-                   &smtp::ChooseOperator},
+    : SetupWindow(smtpWindowDesign(), smtpFieldMap(), &smtp::ChooseCountry, &smtp::ChooseOperator,
                   dialogs, parent)
     , m_ssl(ssl)
 {
