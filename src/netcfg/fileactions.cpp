@@ -5,93 +5,13 @@
 #include "netcfg/netcfg.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
 const QString kFolderBrowserTitle = QStringLiteral("请选择软件安装路径：");
 const QString kFailed = QStringLiteral("Create configure file failed.");
 
-// A path as the user reads it in a message.
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-}
-
-// Replaces the file at path with bytes all at once, or leaves it as it was.
-bool replaceFile(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("Cannot create %1: %2").arg(shown(path), file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
-}
-
 } // namespace
-
-QByteArray StoredFileWriter::readBack(const QString &path, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return {};
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        *error = file.errorString();
-    return bytes;
-}
-
-bool StoredFileWriter::write(const QString &path, const QByteArray &stored, QString *error)
-{
-    const auto fail = [&](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-
-    // Keep the previous file, to put it back if the card does not hold what was written.
-    const QFileInfo info(path);
-    std::optional<QByteArray> previous;
-    if (info.exists() && !info.isDir()) {
-        QFile old(path);
-        if (old.open(QIODevice::ReadOnly))
-            previous = old.readAll();
-        if (!previous || old.error() != QFileDevice::NoError)
-            return fail(QStringLiteral("Cannot read the existing %1: %2")
-                            .arg(shown(path), old.errorString()));
-    }
-
-    QString writeError;
-    if (!replaceFile(path, stored, &writeError))
-        return fail(writeError);
-
-    QString readError;
-    const QByteArray onCard = readBack(path, &readError);
-    if (readError.isEmpty() && onCard == stored)
-        return true;
-
-    QString why = readError.isEmpty()
-        ? QStringLiteral("%1 does not hold what was written to it.").arg(shown(path))
-        : QStringLiteral("Cannot read back %1: %2").arg(shown(path), readError);
-    if (previous) {
-        QString restoreError;
-        if (!replaceFile(path, *previous, &restoreError))
-            why += QStringLiteral("\nThe previous file could not be put back. ") + restoreError;
-    } else if (!QFile::remove(path)) {
-        why += QStringLiteral("\nThe new file could not be removed.");
-    }
-    return fail(why);
-}
 
 void ChooseFolder(FileActionHost &host, const QString &pathField)
 {
@@ -101,8 +21,8 @@ void ChooseFolder(FileActionHost &host, const QString &pathField)
         return;
     }
     host.setText(pathField,
-                      pathFieldForFolder(QDir::toNativeSeparators(*folder), platformSeparators(),
-                                         QDir::separator()));
+                 pathFieldForFolder(QDir::toNativeSeparators(*folder), platformSeparators(),
+                                    QDir::separator()));
 }
 
 namespace {

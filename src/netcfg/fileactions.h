@@ -1,6 +1,7 @@
 #pragma once
 
 #include "netcfg/namedcontrols.h"
+#include "netcfg/storedfilewriter.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,22 +28,6 @@ inline const QString kApplicationTitle = QStringLiteral("VX412 Setting Tools");
 struct SslValue
 {
     QString text;
-};
-
-// Writes the stored form to its destination so that the file is replaced all at once or
-// not at all, and checks what the card holds afterwards. Tests derive from it to make the
-// card give back other bytes.
-class StoredFileWriter
-{
-public:
-    virtual ~StoredFileWriter() = default;
-    // Returns false with *error set when the file could not be written as given; the
-    // previous file at path is then left as it was.
-    bool write(const QString &path, const QByteArray &stored, QString *error);
-
-protected:
-    // What the card holds at path now; sets *error when it cannot be read.
-    virtual QByteArray readBack(const QString &path, QString *error);
 };
 
 // The folder button: fills pathField from the folder browser, or empties it on cancel.
