@@ -1,3 +1,4 @@
+#include "common/cardsnapshot.h"
 #include "common/fakecontrols.h"
 #include "netcfg/destination.h"
 #include "netcfg/fieldmap.h"
@@ -5,9 +6,7 @@
 #include "netcfg/netcfg.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QHash>
-#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,35 +63,6 @@ void generate(FakeHost &host, Section section, SslValue &ssl)
         GenerateMms(host);
     else
         GenerateSmtp(host, ssl);
-}
-
-// Every entry under root: file contents, or "<dir>" for a folder.
-QMap<QString, QByteArray> snapshot(const QString &root)
-{
-    QMap<QString, QByteArray> entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        QFile file(info.filePath());
-        entries[info.filePath()] = info.isDir() ? "<dir>"
-            : file.open(QIODevice::ReadOnly)    ? file.readAll()
-                                                : "<unreadable>";
-    }
-    return entries;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
