@@ -103,8 +103,11 @@ bool replace(const QString &path, const QByteArray &bytes, const ReadBack &readB
     // Everything below happens in this folder, even if its path changes meanwhile.
     const Descriptor dir {::open(QFile::encodeName(info.absolutePath()).constData(),
                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd < 0 && (errno == EACCES || errno == EPERM))
+        return fail(QStringLiteral("Cannot write %1: the folder %2 cannot be opened (%3).")
+                        .arg(target, folder, systemText(errno)));
     if (dir.fd < 0)
-        return fail(QStringLiteral("Cannot open the folder %1: %2").arg(folder, systemText(errno)));
+        return cannotWrite(errno);
 
     // Look at the destination without opening it: opening a FIFO waits for a writer, and a
     // device may never end.
@@ -134,8 +137,8 @@ bool replace(const QString &path, const QByteArray &bytes, const ReadBack &readB
         code = errno;
     }
     if (file.fd < 0 && (code == EACCES || code == EPERM))
-        return fail(QStringLiteral("Cannot create a file in the folder %1: %2")
-                        .arg(folder, systemText(code)));
+        return fail(QStringLiteral("Cannot write %1: no file can be created in the folder %2 (%3).")
+                        .arg(target, folder, systemText(code)));
     if (file.fd < 0)
         return cannotWrite(code);
 
@@ -248,8 +251,8 @@ bool replace(const QString &path, const QByteArray &bytes, const ReadBack &readB
         code = GetLastError();
     }
     if (file.h == INVALID_HANDLE_VALUE && code == ERROR_ACCESS_DENIED)
-        return fail(QStringLiteral("Cannot create a file in the folder %1: %2")
-                        .arg(folder, systemText(code)));
+        return fail(QStringLiteral("Cannot write %1: no file can be created in the folder %2 (%3).")
+                        .arg(target, folder, systemText(code)));
     if (file.h == INVALID_HANDLE_VALUE)
         return cannotWrite(code);
 

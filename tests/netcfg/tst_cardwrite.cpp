@@ -42,7 +42,7 @@ void TestCardWrite::shouldFailAndLeaveTheCardAsItWas_data()
     QTest::newRow("write-protected file") << "" << "0444 file" << 0
         << "Cannot replace %1/NET.CFG: the file is write-protected (Permission denied).";
     QTest::newRow("write-protected folder") << "" << "file in 0555 folder" << 0
-        << "Cannot create a file in the folder %1: Permission denied";
+        << "Cannot write %1/NET.CFG: no file can be created in the folder %1 (Permission denied).";
     QTest::newRow("FIFO") << "" << "fifo" << 0
         << "Cannot replace %1/NET.CFG: it is a FIFO, not a regular file.";
     QTest::newRow("folder") << "" << "folder" << 0
