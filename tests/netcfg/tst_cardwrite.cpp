@@ -1,4 +1,4 @@
-#include "cardsnapshot.h"
+#include "common/cardsnapshot.h"
 #include "netcfg/storedfilewriter.h"
 
 #include <QProcess>
