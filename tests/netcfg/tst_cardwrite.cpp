@@ -15,6 +15,28 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// Mounts a 64 KiB tmpfs card on the folder: an empty text, or why it could not. A card that
+// cannot be mounted here at all (another user than root, a container that allows no mounts)
+// is a reason to skip, not a failure.
+struct Mount
+{
+    QByteArray failure;
+    bool skip = false;
+};
+
+Mount mountCard(const QByteArray &at)
+{
+    if (::geteuid() != 0)
+        return {"Mounting a tmpfs card needs root.", true};
+    if (::mount("tmpfs", at, "tmpfs", 0, "size=64k") == 0)
+        return {};
+    return {std::strerror(errno), errno == EPERM};
+}
+
+} // namespace
+
 class TestCardWrite : public QObject
 {
     Q_OBJECT
@@ -60,13 +82,13 @@ void TestCardWrite::shouldFailAndLeaveTheCardAsItWas()
     QFETCH(QString, netCfg);
     QFETCH(int, fileSizeLimit);
     QFETCH(QString, reason);
-    if (!card.isEmpty() && ::geteuid() != 0)
-        QSKIP("Mounting a tmpfs card needs root.");
     QTemporaryDir dir;
     const QString target = dir.filePath("NET.CFG");
     const QByteArray at = QFile::encodeName(dir.path());
-    QVERIFY2(card.isEmpty() || ::mount("tmpfs", at, "tmpfs", 0, "size=64k") == 0,
-             std::strerror(errno));
+    const Mount mount = card.isEmpty() ? Mount() : mountCard(at);
+    if (mount.skip)
+        QSKIP(mount.failure);
+    QVERIFY2(mount.failure.isEmpty(), mount.failure);
     const auto restore = qScopeGuard([&] {
         ::chmod(at, 0700);
         ::umount2(at, MNT_DETACH);
@@ -111,11 +133,12 @@ void TestCardWrite::shouldFailAndLeaveTheCardAsItWas()
 
 void TestCardWrite::shouldReplaceTheFileKeepingItsPermissions()
 {
-    if (::geteuid() != 0)
-        QSKIP("Mounting a tmpfs card needs root.");
     QTemporaryDir dir;
     const QByteArray at = QFile::encodeName(dir.path());
-    QVERIFY2(::mount("tmpfs", at, "tmpfs", 0, "size=64k") == 0, std::strerror(errno));
+    const Mount mount = mountCard(at);
+    if (mount.skip)
+        QSKIP(mount.failure);
+    QVERIFY2(mount.failure.isEmpty(), mount.failure);
     const auto unmount = qScopeGuard([&] { ::umount2(at, MNT_DETACH); });
     const QString target = dir.filePath("NET.CFG");
     put(target, "old");
