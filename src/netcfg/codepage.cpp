@@ -1,6 +1,7 @@
 #include "netcfg/codepage.h"
 
 #ifdef Q_OS_WIN
+#include <QStringDecoder>
 #include <QStringEncoder>
 #endif
 
@@ -11,6 +12,12 @@ QByteArray toFileCodePage(QStringView text)
     // The system's ANSI code page, with Windows' own substitution for what it lacks.
     QStringEncoder encoder(QStringConverter::System);
     return encoder.encode(text);
+}
+
+QString fromFileCodePage(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::System);
+    return decoder.decode(bytes);
 }
 
 #else
@@ -62,6 +69,17 @@ QByteArray toFileCodePage(QStringView text)
         }
     }
     return bytes;
+}
+
+QString fromFileCodePage(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        out[i] = byte >= 0x80 && byte < 0xA0 ? QChar(kHighBlock[byte - 0x80]) : QChar(byte);
+    }
+    return text;
 }
 
 #endif

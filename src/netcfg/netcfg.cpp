@@ -98,6 +98,45 @@ constexpr std::array<unsigned char, 256> makeEncodeTable()
 
 constexpr std::array<unsigned char, 256> kEncodeTable = makeEncodeTable();
 
+// The camera's reading, derived from the substitution so that the two can never disagree:
+// a substituted byte's stored form reads as that byte, every other byte as itself.
+constexpr std::array<unsigned char, 256> makeDecodeTable()
+{
+    std::array<unsigned char, 256> table {};
+    for (int b = 0; b < 256; ++b)
+        table[b] = static_cast<unsigned char>(b);
+    for (int b = 0; b < 256; ++b) {
+        if (kEncodeTable[b] != b)
+            table[kEncodeTable[b]] = static_cast<unsigned char>(b);
+    }
+    return table;
+}
+
+constexpr std::array<unsigned char, 256> kDecodeTable = makeDecodeTable();
+
+// Every substituted byte must come back from its stored form: two substituted bytes with one
+// stored form would leave the camera unable to tell them apart.
+constexpr bool everySubstitutedByteReadsBack()
+{
+    for (int b = 0; b < 256; ++b) {
+        if (kEncodeTable[b] != b && kDecodeTable[kEncodeTable[b]] != b)
+            return false;
+    }
+    return true;
+}
+static_assert(everySubstitutedByteReadsBack());
+
+QByteArray substitute(QByteArrayView in, const std::array<unsigned char, 256> &table)
+{
+    QByteArray out(in.size(), Qt::Uninitialized);
+    // Through plain pointers: QByteArray's operator[] checks for sharing on every byte.
+    const auto *from = reinterpret_cast<const unsigned char *>(in.data());
+    char *to = out.data();
+    for (qsizetype i = 0; i < in.size(); ++i)
+        to[i] = static_cast<char>(table[from[i]]);
+    return out;
+}
+
 } // namespace
 
 QByteArray ComposeNetCfg(const MmsSettings &settings)
@@ -112,13 +151,12 @@ QByteArray ComposeNetCfg(const SmtpSettings &settings)
 
 QByteArray encodeBytes(QByteArrayView plain)
 {
-    QByteArray stored(plain.size(), Qt::Uninitialized);
-    // Through plain pointers: QByteArray's operator[] checks for sharing on every byte.
-    const auto *in = reinterpret_cast<const unsigned char *>(plain.data());
-    char *out = stored.data();
-    for (qsizetype i = 0; i < plain.size(); ++i)
-        out[i] = static_cast<char>(kEncodeTable[in[i]]);
-    return stored;
+    return substitute(plain, kEncodeTable);
+}
+
+QByteArray decodeBytes(QByteArrayView stored)
+{
+    return substitute(stored, kDecodeTable);
 }
 
 std::optional<QByteArray> EncodeNetCfg(QByteArrayView plain, QString *error)

@@ -27,3 +27,9 @@ QByteArray ComposeNetCfg(const SmtpSettings &settings);
 
 // The substitution alone, for any length; EncodeNetCfg adds the size check.
 QByteArray encodeBytes(QByteArrayView plain);
+
+// How the camera reads a stored form: every byte that is the stored form of a substituted
+// byte becomes that byte again, every other byte reads as itself. Same length as stored.
+// decodeBytes(encodeBytes(plain)) gives plain back except where plain holds a byte that the
+// substitution keeps but that is also another byte's stored form (0xFC, kept, reads as "=").
+QByteArray decodeBytes(QByteArrayView stored);
