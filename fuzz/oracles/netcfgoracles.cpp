@@ -3,6 +3,7 @@
 #include "netcfg/codepage.h"
 #include "netcfg/destination.h"
 #include "netcfg/netcfg.h"
+#include "netcfg/faithful.h"
 
 #include <QList>
 #include <QStringList>
@@ -190,6 +191,51 @@ QString checkEncoding(const QByteArray &plain)
     return {};
 }
 
+// The check against the camera's reading: a field passes it exactly when the camera reads it
+// back as typed, and when every field passes, the camera reads the whole file, line by line,
+// as the header and every key with its value as typed.
+template<std::size_t N>
+QString checkReadBack(const QByteArray &plain, const QByteArray &header,
+                      const char *const (&keys)[N], const QStringList &values)
+{
+    const QByteArray read = decodeStored(encodeBytes(plain));
+    bool anyRefused = false;
+    qsizetype at = header.size() + 2;
+    for (qsizetype i = 0; i < qsizetype(N); ++i) {
+        const QString &value = values.at(i);
+        at += qstrlen(keys[i]) + 1;
+        const qsizetype size = toFileCodePage(value).size();
+        const QString readValue = fromFileCodePage(QByteArrayView(read).sliced(at, size));
+        at += size + 2;
+        const bool readsBack
+            = readValue == value && !value.contains(u'\r') && !value.contains(u'\n');
+        const bool refused = !unfaithfulCharacters(value).isEmpty();
+        if (refused == readsBack)
+            return QStringLiteral("value %1 is %2, yet the camera reads it %3")
+                .arg(i)
+                .arg(refused ? QStringLiteral("refused") : QStringLiteral("let through"))
+                .arg(readsBack ? QStringLiteral("as typed") : QStringLiteral("as ") + readValue);
+        anyRefused = anyRefused || refused;
+    }
+    if (anyRefused)
+        return {};
+
+    const QStringList lines = fromFileCodePage(read).split(QStringLiteral("\r\n"));
+    QStringList expected {QString::fromLatin1(header)};
+    for (qsizetype i = 0; i < qsizetype(N); ++i)
+        expected.append(QString::fromLatin1(keys[i]) + u'=' + values.at(i));
+    expected.append(QString());
+    if (lines.size() != expected.size())
+        return QStringLiteral("the camera reads %1 lines, expected %2")
+            .arg(lines.size())
+            .arg(expected.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines.at(i) != expected.at(i))
+            return QStringLiteral("the camera reads line %1 as %2").arg(i + 1).arg(lines.at(i));
+    }
+    return {};
+}
+
 template<typename Settings>
 Settings fill(const QStringList &values, QString Settings::*const *members, std::size_t count)
 {
@@ -268,9 +314,13 @@ QString checkComposeAndEncode(QByteArrayView input)
     if (smtp) {
         plain = ComposeNetCfg(fill<SmtpSettings>(values, kSmtpMembers, std::size(kSmtpMembers)));
         failure = checkLayout(plain, "[SMTP]", kSmtpKeys, values);
+        if (failure.isEmpty())
+            failure = checkReadBack(plain, "[SMTP]", kSmtpKeys, values);
     } else {
         plain = ComposeNetCfg(fill<MmsSettings>(values, kMmsMembers, std::size(kMmsMembers)));
         failure = checkLayout(plain, "[MMS]", kMmsKeys, values);
+        if (failure.isEmpty())
+            failure = checkReadBack(plain, "[MMS]", kMmsKeys, values);
     }
     if (!failure.isEmpty())
         return failure;

@@ -18,7 +18,10 @@ namespace oracles {
 // Checks: the plain form has the section's layout and one byte per character; the stored
 // form has the plain form's length and no CR or LF byte, and reads back as the plain form
 // over printable ASCII, CR and LF while every other byte passes unchanged; a form over
-// 32,767 bytes is refused with a reason, never cut short.
+// 32,767 bytes is refused with a reason, never cut short. unfaithfulCharacters refuses a
+// field exactly when the camera would not read it back as typed (decoded with this file's own
+// inverse table and converted back from the code page), and when it refuses none, the camera
+// reads the file line by line as the header and each key with its field's text.
 QString checkComposeAndEncode(QByteArrayView input);
 
 // A Path field text from raw bytes. Byte 0: bit 0 picks the separators ("/" or "\" and "/");
