@@ -2,8 +2,8 @@
 
 #include "netcfg/codepage.h"
 #include "netcfg/destination.h"
-#include "netcfg/netcfg.h"
 #include "netcfg/faithful.h"
+#include "netcfg/netcfg.h"
 
 #include <QList>
 #include <QStringList>

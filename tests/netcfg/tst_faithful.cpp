@@ -1,7 +1,7 @@
 #include "netcfg/codepage.h"
 #include "netcfg/faithful.h"
 #include "netcfg/netcfg.h"
-#include "netcfgoracles.h"
+#include "oracles/netcfgoracles.h"
 
 #include <QTest>
 
