@@ -40,6 +40,7 @@ const WindowDesign &launcherWindowDesign()
             {"Label2",   ControlKind::Label,        {},       {1440, 3720, 1335, 495},    "Language", {}, Colour::Highlight, Colour::HighlightText, kSelectorLabel},
         },
         {},
+        {{"Label2", "Combo1"}, {"Label3", "Combo2"}},
     };
     return design;
 }

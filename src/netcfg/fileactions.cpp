@@ -1,6 +1,7 @@
 #include "netcfg/fileactions.h"
 
 #include "netcfg/destination.h"
+#include "netcfg/faithful.h"
 #include "netcfg/fieldmap.h"
 #include "netcfg/netcfg.h"
 
@@ -27,9 +28,9 @@ void ChooseFolder(FileActionHost &host, const QString &pathField)
 
 namespace {
 
-// What Generate does once the settings are read: warnings, then the file.
+// What Generate does once the settings are read: warnings, the values checked, then the file.
 template<typename Settings>
-void generate(FileActionHost &host, const Settings &settings, const QString &pathField,
+void generate(FileActionHost &host, const FieldMap<Settings> &map, const Settings &settings,
               StoredFileWriter &writer)
 {
     if (settings.Phone1.isEmpty())
@@ -37,7 +38,15 @@ void generate(FileActionHost &host, const Settings &settings, const QString &pat
     if (settings.Email1.isEmpty())
         host.showMessage(QStringLiteral("Need Email Input"));
 
-    const QString destination = destinationPath(host.text(pathField), platformSeparators());
+    QList<LabelledValue> values;
+    for (const Field<Settings> &field : map.fields)
+        values.append({host.labelOf(field.control), settings.*field.value});
+    if (const QStringList refused = unfaithfulValueLines(values); !refused.isEmpty()) {
+        host.showMessage(kFailed + u'\n' + refused.join(u'\n'));
+        return;
+    }
+
+    const QString destination = destinationPath(host.text(map.pathField), platformSeparators());
     QString error;
     const std::optional<QByteArray> stored = EncodeNetCfg(ComposeNetCfg(settings), &error);
     if (!stored || !writer.write(destination, *stored, &error)) {
@@ -52,7 +61,7 @@ void generate(FileActionHost &host, const Settings &settings, const QString &pat
 void GenerateMms(FileActionHost &host, StoredFileWriter &writer)
 {
     const FieldMap<MmsSettings> &map = mmsFieldMap();
-    generate(host, readSettings(host, map), map.pathField, writer);
+    generate(host, map, readSettings(host, map), writer);
 }
 
 void GenerateMms(FileActionHost &host)
@@ -71,7 +80,7 @@ void GenerateSmtp(FileActionHost &host, SslValue &ssl, StoredFileWriter &writer)
     if (settings.SSL == u"NO")
         ssl.text = QStringLiteral("0");
     settings.SSL = ssl.text;
-    generate(host, settings, map.pathField, writer);
+    generate(host, map, settings, writer);
 }
 
 void GenerateSmtp(FileActionHost &host, SslValue &ssl)

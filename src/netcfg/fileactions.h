@@ -8,11 +8,15 @@
 
 #include <optional>
 
-// What the two file actions need of a setup window: its controls, and its two dialogs. The
-// window implements it with its widgets and Qt's dialogs; tests with a recording fake.
+// What the two file actions need of a setup window: its controls with their labels, and its
+// two dialogs. The window implements it with its widgets and Qt's dialogs; tests with a
+// recording fake.
 class FileActionHost : public NamedControls
 {
 public:
+    // The caption of the label that names a field, as the window shows it now ("Phone 1").
+    virtual QString labelOf(const QString &name) const = 0;
+
     // A modal message with the application title and one OK button; returns after OK.
     virtual void showMessage(const QString &text) = 0;
 
@@ -35,7 +39,9 @@ void ChooseFolder(FileActionHost &host, const QString &pathField);
 
 // Generate: warns about an empty Phone 1 or Email 1, then writes the window's [MMS] or
 // [SMTP] section where its Path field says (see mmsFieldMap(), smtpFieldMap()), and says
-// whether that worked. The SMTP section's SSL value is set from the SSL box and kept in ssl.
+// whether that worked. A value that the camera would not read as typed is refused, naming
+// its field by its label (netcfg/faithful.h), and nothing is written. The SMTP section's SSL
+// value is set from the SSL box and kept in ssl.
 void GenerateMms(FileActionHost &host, StoredFileWriter &writer);
 void GenerateMms(FileActionHost &host);
 void GenerateSmtp(FileActionHost &host, SslValue &ssl, StoredFileWriter &writer);

@@ -266,6 +266,17 @@ void buildWindow(QWidget *window, const WindowDesign &design)
         built.insert(control.name, widget);
     }
 
+    for (const LabelFor &link : design.labels) {
+        auto *label = qobject_cast<QLabel *>(built.value(link.label));
+        QWidget *control = built.value(link.control);
+        if (!label || !control) {
+            qWarning("%s: the label %s of %s is not declared", qPrintable(design.name),
+                     qPrintable(link.label), qPrintable(link.control));
+            continue;
+        }
+        label->setBuddy(control);
+    }
+
     QWidget *previous = nullptr;
     for (const QString &name : design.tabOrder) {
         QWidget *widget = built.value(name);

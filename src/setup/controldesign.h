@@ -63,6 +63,14 @@ struct ControlDesign
     Visibility visibility = Visibility::Shown;
 };
 
+// A label and the field or box it names: a screen reader hears the field by the label's
+// caption, and Generate names the field by it.
+struct LabelFor
+{
+    QString label;
+    QString control;
+};
+
 struct WindowDesign
 {
     QString name; // "Form1", "Form5", "Form7"
@@ -72,6 +80,7 @@ struct WindowDesign
     FontDesign font; // font of every control that names none
     std::vector<ControlDesign> controls = {};
     QStringList tabOrder = {}; // controls that take the focus, in tab order
+    std::vector<LabelFor> labels = {};
 };
 
 inline constexpr int kTwipsPerPixel = 15;

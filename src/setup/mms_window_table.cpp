@@ -80,6 +80,12 @@ WindowDesign makeDesign()
          "Text7", "Text8", "Text9", "Text10", "Text11",
          "Text1", "Combo3", "Combo4", "Combo2", "Combo1",
          "Text3", "Text6", "Text4", "Text5", "Text17", "Command4"},
+        {{"Label1", "Combo1"}, {"Label2", "Combo2"}, {"Label3", "Combo3"}, {"Label4", "Combo4"},
+         {"Label5", "Text1"}, {"Label7", "Text3"}, {"Label6", "Text2"},
+         {"Label8", "Text4"}, {"Label9", "Text5"}, {"Label10", "Text6"},
+         {"Label12", "Text7"}, {"Label13", "Text8"}, {"Label14", "Text9"}, {"Label15", "Text10"}, {"Label16", "Text11"},
+         {"Label17", "Text12"}, {"Label18", "Text13"}, {"Label19", "Text14"}, {"Label20", "Text15"}, {"Label21", "Text16"},
+         {"Label11", "Text17"}},
     };
     // clang-format on
 }

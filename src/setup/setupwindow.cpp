@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -71,6 +72,17 @@ void SetupWindow::emptyTexts(const QStringList &names)
 {
     for (const QString &name : names)
         setText(name, QString());
+}
+
+QString SetupWindow::labelOf(const QString &name) const
+{
+    QWidget *control = requiredControl(name);
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->buddy() == control)
+            return label->text();
+    }
+    return name;
 }
 
 void SetupWindow::showMessage(const QString &text)

@@ -29,6 +29,7 @@ public:
     void setText(const QString &name, const QString &text) override;
     void clearList(const QString &name) override;
     void addItem(const QString &name, const QString &item) override;
+    QString labelOf(const QString &name) const override;
     void showMessage(const QString &text) override;
     std::optional<QString> chooseFolder(const QString &title) override;
 

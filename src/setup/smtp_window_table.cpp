@@ -85,6 +85,12 @@ WindowDesign makeDesign()
          "Command1", "Command2", "Command3",
          "Text11", "Text10", "Text9", "Text8", "Text7",
          "Combo5", "Command4", "Text18"},
+        {{"Label1", "Combo2"}, {"Label2", "Combo1"}, {"Label3", "Combo3"}, {"Label4", "Combo4"},
+         {"Label5", "Text1"}, {"Label6", "Text2"}, {"Label7", "Text3"},
+         {"Label8", "Text4"}, {"Label9", "Text5"}, {"Label10", "Text6"}, {"Label11", "Text17"}, {"Label22", "Combo5"},
+         {"Label12", "Text7"}, {"Label13", "Text8"}, {"Label14", "Text9"}, {"Label15", "Text10"}, {"Label16", "Text11"},
+         {"Label17", "Text12"}, {"Label18", "Text13"}, {"Label19", "Text14"}, {"Label20", "Text15"}, {"Label21", "Text16"},
+         {"Label23", "Text18"}},
     };
     // clang-format on
 }

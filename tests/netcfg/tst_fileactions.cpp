@@ -20,6 +20,7 @@ public:
     QStringList folderTitles;
     QList<std::optional<QString>> folderAnswers;
 
+    QString labelOf(const QString &name) const override { return u'<' + name + u'>'; }
     void setTexts(const QHash<QString, QString> &texts)
     {
         for (auto it = texts.cbegin(); it != texts.cend(); ++it)
@@ -51,6 +52,7 @@ protected:
 const QString kSuccess = QStringLiteral("Create configure file success.");
 
 enum class Section { Mms, Smtp };
+using Texts = QHash<QString, QString>; // control name -> text
 
 QString pathFieldOf(Section section)
 {
@@ -87,6 +89,8 @@ private slots:
     void shouldWriteIntoWorkingDirectoryWithoutSeparator();
     void shouldReportFailureAndLeaveTheCardAsItWas_data();
     void shouldReportFailureAndLeaveTheCardAsItWas();
+    void shouldRefuseValuesTheCameraWouldMisread_data();
+    void shouldRefuseValuesTheCameraWouldMisread();
 };
 
 void TestFileActions::shouldDeriveDestinationFromPathField_data()
@@ -318,6 +322,58 @@ void TestFileActions::shouldReportFailureAndLeaveTheCardAsItWas()
     if (!reason.isEmpty())
         QCOMPARE(lines[1], reason);
     QCOMPARE(snapshot(card.path()), before);
+}
+
+void TestFileActions::shouldRefuseValuesTheCameraWouldMisread_data()
+{
+    QTest::addColumn<Section>("section");
+    QTest::addColumn<Texts>("typed");
+    QTest::addColumn<QStringList>("messages"); // the fake host labels a field <name>
+    QTest::addColumn<QByteArray>("line"); // written, when the values are read faithfully
+
+    const QString failed = QStringLiteral("Create configure file failed.\n");
+    // clang-format off
+    QTest::newRow("MMS password with ñ, a stored line break")
+        << Section::Mms << Texts{{"Text2", "contraseña"}}
+        << QStringList{failed + "<Text2>: the camera would read \"ñ\" as a line break"} << QByteArray();
+    QTest::newRow("SMTP account with ü, a stored =")
+        << Section::Smtp << Texts{{"Text2", "müller"}}
+        << QStringList{failed + "<Text2>: the camera would read \"ü\" as \"=\""} << QByteArray();
+    QTest::newRow("SMTP password with a control character, a stored digit")
+        << Section::Smtp << Texts{{"Text17", "pw\x10"}}
+        << QStringList{failed + "<Text17>: the camera would read U+0010 as \"1\""} << QByteArray();
+    QTest::newRow("MMS two fields, after the warning")
+        << Section::Mms << Texts{{"Text7", ""}, {"Text4", "http://ý"}, {"Text15", "中@x"}}
+        << QStringList{"Need Phone Number Input",
+                       failed + "<Text4>: the camera would read \"ý\" as \"@\"\n"
+                                "<Text15>: \"中\" cannot be written for the camera"}
+        << QByteArray();
+    QTest::newRow("MMS faithful accents and brackets")
+        << Section::Mms << Texts{{"Text3", "ßé ø[ä]=ö"}} << QStringList{kSuccess}
+        << QByteArray("\r\nAPNAccount=\xDF\xE9 \xF8[\xE4]=\xF6\r\n");
+    // clang-format on
+}
+
+void TestFileActions::shouldRefuseValuesTheCameraWouldMisread()
+{
+    QFETCH(Section, section);
+    QFETCH(Texts, typed);
+    QFETCH(QStringList, messages);
+    QFETCH(QByteArray, line);
+    QTemporaryDir card;
+    put(card.filePath("NET.CFG"), "old");
+    const QMap<QString, QByteArray> before = snapshot(card.path());
+    FakeHost host;
+    host.setTexts({{"Text7", "1"}, {"Text12", "a@b"}, {pathFieldOf(section), card.filePath("x")}});
+    host.setTexts(typed);
+    SslValue ssl;
+    generate(host, section, ssl);
+
+    QCOMPARE(host.messages, messages);
+    if (line.isEmpty())
+        QCOMPARE(snapshot(card.path()), before);
+    else
+        QVERIFY(contents(card.filePath("NET.CFG")).contains(encodeBytes(line)));
 }
 
 QTEST_GUILESS_MAIN(TestFileActions)

@@ -88,8 +88,8 @@ private slots:
 
     void shouldRefuseTooLongPasteAndKeepPreviousFile_data();
     void shouldRefuseTooLongPasteAndKeepPreviousFile();
-    void shouldWriteCharactersOutsideCodePageAsQuestionMarks_data();
-    void shouldWriteCharactersOutsideCodePageAsQuestionMarks();
+    void shouldRefuseWhatTheCameraWouldMisreadNamingTheField_data();
+    void shouldRefuseWhatTheCameraWouldMisreadNamingTheField();
     void shouldIgnoreTypedControlCharactersAndNul_data();
     void shouldIgnoreTypedControlCharactersAndNul();
     void shouldKeepOneLinePerKeyWhenLineBreaksArePasted_data();
@@ -200,34 +200,48 @@ void TestBadInput::shouldRefuseTooLongPasteAndKeepPreviousFile()
     QCOMPARE(storedValue(readFile(path), "Email1"), encodeBytes("new@example.com"));
 }
 
-void TestBadInput::shouldWriteCharactersOutsideCodePageAsQuestionMarks_data()
+void TestBadInput::shouldRefuseWhatTheCameraWouldMisreadNamingTheField_data()
 {
     QTest::addColumn<Kind>("kind");
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("typed"); // into Email 1
+    QTest::addColumn<QString>("refusal"); // empty: written, as the plain bytes below
     QTest::addColumn<QByteArray>("plain");
 
     // clang-format off
-    QTest::newRow("MMS Greek")             << Kind::Mms  << QStringLiteral("Ωmega") << QByteArray("?mega");
-    QTest::newRow("MMS Chinese")           << Kind::Mms  << QStringLiteral("中文1") << QByteArray("??1");
-    QTest::newRow("MMS emoji is one char") << Kind::Mms  << QStringLiteral("a😀b") << QByteArray("a?b");
-    QTest::newRow("SMTP code page kept")   << Kind::Smtp << QStringLiteral("é€Ÿ")  << QByteArray("\xE9\x80\x9F");
-    QTest::newRow("SMTP mixed")            << Kind::Smtp << QStringLiteral("Zürich Ł") << QByteArray("Z\xFCrich ?");
+    QTest::newRow("MMS Chinese")        << Kind::Mms  << QStringLiteral("中文1")
+        << QStringLiteral("Email 1: \"中\" and \"文\" cannot be written for the camera") << QByteArray();
+    QTest::newRow("MMS emoji")          << Kind::Mms  << QStringLiteral("a😀b")
+        << QStringLiteral("Email 1: \"😀\" cannot be written for the camera") << QByteArray();
+    QTest::newRow("SMTP euro is an a")  << Kind::Smtp << QStringLiteral("5€")
+        << QStringLiteral("Email 1: the camera would read \"€\" as \"a\"") << QByteArray();
+    QTest::newRow("SMTP mixed")         << Kind::Smtp << QStringLiteral("Zürich Ł")
+        << QStringLiteral("Email 1: \"Ł\" cannot be written for the camera, and the camera would read \"ü\" as \"=\"")
+        << QByteArray();
+    QTest::newRow("SMTP code page kept") << Kind::Smtp << QStringLiteral("é ø ß [ä]=ö")
+        << QString() << QByteArray("\xE9 \xF8 \xDF [\xE4]=\xF6");
     // clang-format on
 }
 
-void TestBadInput::shouldWriteCharactersOutsideCodePageAsQuestionMarks()
+void TestBadInput::shouldRefuseWhatTheCameraWouldMisreadNamingTheField()
 {
     QFETCH(Kind, kind);
     QFETCH(QString, typed);
+    QFETCH(QString, refusal);
     QFETCH(QByteArray, plain);
     open(kind);
     fillRecipients();
     replaceText(field(m_window.get(), QStringLiteral("Text12")), typed);
     QCOMPARE(field(m_window.get(), QStringLiteral("Text12"))->text(), typed);
     generate();
-    QCOMPARE(m_dialogs.messages, QList<FakeDialogs::Message>({{kTitle, kSuccess}}));
-    QCOMPARE(storedValue(readFile(dir() + QStringLiteral("/NET.CFG")), "Email1"),
-             encodeBytes(plain));
+    if (refusal.isEmpty()) {
+        QCOMPARE(m_dialogs.messages, QList<FakeDialogs::Message>({{kTitle, kSuccess}}));
+        QCOMPARE(storedValue(readFile(dir() + QStringLiteral("/NET.CFG")), "Email1"),
+                 encodeBytes(plain));
+    } else {
+        QCOMPARE(m_dialogs.messages,
+                 QList<FakeDialogs::Message>({{kTitle, kFailed + u'\n' + refusal}}));
+        QVERIFY(QDir(dir()).isEmpty());
+    }
 }
 
 void TestBadInput::shouldIgnoreTypedControlCharactersAndNul_data()
