@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <utility>
+
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
@@ -60,7 +62,20 @@ long peakResidentKiB()
 
 BenchMode benchMode()
 {
-    return qgetenv("BENCH_MODE") == "peak-memory" ? BenchMode::PeakMemory : BenchMode::StartUp;
+    const QByteArray mode = qgetenv("BENCH_MODE");
+    const std::pair<const char *, BenchMode> modes[] = {
+        {"peak-memory", BenchMode::PeakMemory},
+        {"peak-memory-after-windows", BenchMode::PeakMemoryAfterWindows},
+        {"open-mms", BenchMode::OpenMms},
+        {"open-mms-again", BenchMode::OpenMmsAgain},
+        {"open-smtp", BenchMode::OpenSmtp},
+        {"open-smtp-again", BenchMode::OpenSmtpAgain},
+    };
+    for (const auto &[name, value] : modes) {
+        if (mode == name)
+            return value;
+    }
+    return BenchMode::StartUp;
 }
 
 #include "exposehook.moc"
