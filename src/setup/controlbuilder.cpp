@@ -155,6 +155,8 @@ QFont makeFont(const FontDesign &design, const QFont &base)
     return font;
 }
 
+// A combo box is filled once it has its place and its font: a font set afterwards made it lay
+// its whole list out again, and its text field its text.
 void setComboText(QComboBox *combo, const ControlDesign &design)
 {
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -191,15 +193,11 @@ QWidget *createControl(const ControlDesign &design, QWidget *parent)
         field->setValidator(new OneLineValidator(field));
         return field;
     }
-    case ControlKind::SimpleCombo: {
-        auto *combo = new SimpleComboBox(parent);
-        setComboText(combo, design);
-        return combo;
-    }
+    case ControlKind::SimpleCombo:
+        return new SimpleComboBox(parent);
     case ControlKind::DropDownCombo: {
         auto *combo = new QComboBox(parent);
         combo->setEditable(true);
-        setComboText(combo, design);
         return combo;
     }
     case ControlKind::Button:
@@ -249,6 +247,8 @@ void buildWindow(QWidget *window, const WindowDesign &design)
                             twipsToPixels(control.twips.height()));
         if (!isDefault(control.font))
             widget->setFont(makeFont(control.font, window->font()));
+        if (auto *combo = qobject_cast<QComboBox *>(widget))
+            setComboText(combo, control);
         applyColours(widget, control);
         if (control.kind == ControlKind::Picture) {
             const QColor ground = systemColour(control.background);
