@@ -156,14 +156,19 @@ QFont makeFont(const FontDesign &design, const QFont &base)
 }
 
 // A combo box is filled once it has its place and its font: a font set afterwards made it lay
-// its whole list out again, and its text field its text.
+// its whole list out again, and its text field its text. Its text field is made once the
+// designed entry is current, so that the field lays out the shown text only: made before, it
+// laid out the first entry, which the list selects on its own, and, before the box had its font,
+// an empty text in the default font. Having its size already, the box is not resized to a size
+// hint measured over its list when it is made editable.
 void setComboText(QComboBox *combo, const ControlDesign &design)
 {
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr); // typed text stays as typed
     combo->addItems(design.items);
     // The shown text is the designed one; it selects a list entry only when it is one.
     combo->setCurrentIndex(combo->findText(design.text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr); // typed text stays as typed
     combo->setEditText(design.text);
 }
 
@@ -195,11 +200,8 @@ QWidget *createControl(const ControlDesign &design, QWidget *parent)
     }
     case ControlKind::SimpleCombo:
         return new SimpleComboBox(parent);
-    case ControlKind::DropDownCombo: {
-        auto *combo = new QComboBox(parent);
-        combo->setEditable(true);
-        return combo;
-    }
+    case ControlKind::DropDownCombo:
+        return new QComboBox(parent); // made editable once filled
     case ControlKind::Button:
         return new QPushButton(design.text, parent);
     case ControlKind::Picture: {

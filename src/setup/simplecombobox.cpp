@@ -6,9 +6,7 @@
 
 SimpleComboBox::SimpleComboBox(QWidget *parent)
     : QComboBox(parent)
-{
-    setEditable(true);
-}
+{ }
 
 void SimpleComboBox::showPopup()
 {
