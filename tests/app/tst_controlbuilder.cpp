@@ -52,6 +52,10 @@ private slots:
     void shouldKeepAPanelsCaptionColourOutOfItsControls();
     void shouldShowTheDesignedComboTextAndSelectItOnlyWhenListed();
     void shouldKeepTypedComboTextAsTyped();
+    void shouldMakeEachComboBoxAFieldStartingAtItsDesignedText_data();
+    void shouldMakeEachComboBoxAFieldStartingAtItsDesignedText();
+    void shouldKeepRoomForAButtonOnlyInADropDownCombo_data();
+    void shouldKeepRoomForAButtonOnlyInADropDownCombo();
     void shouldNeverShowASimpleCombosList();
     void shouldWrapATileCaptionAtEverySpace_data();
     void shouldWrapATileCaptionAtEverySpace();
@@ -193,6 +197,63 @@ void TestControlBuilder::shouldKeepTypedComboTextAsTyped()
     QCOMPARE(combo->currentText(), "m"); // not completed to "Manual"
     QTest::keyClick(combo, Qt::Key_Return);
     QCOMPARE(combo->count(), 2); // nor added to the list
+}
+
+void TestControlBuilder::shouldMakeEachComboBoxAFieldStartingAtItsDesignedText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("simple combo") << "Combo1" << QStringList {"Cesky", "Deutsch", "English"}
+                                  << "English";
+    QTest::newRow("drop-down combo") << "Combo2" << QStringList {"Auto", "Manual"} << QString();
+}
+
+void TestControlBuilder::shouldMakeEachComboBoxAFieldStartingAtItsDesignedText()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, text);
+    auto *combo = control<QComboBox>(qPrintable(name));
+
+    QVERIFY(combo->isEditable());
+    QLineEdit *field = combo->lineEdit();
+    QVERIFY(field);
+    QCOMPARE(field->text(), text);
+    // The designed text is where the field starts: no earlier entry to undo back to.
+    QVERIFY(!field->isUndoAvailable());
+    QVERIFY(!field->isModified());
+    QCOMPARE(combo->completer(), nullptr);
+    QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
+    QCOMPARE(items(combo), entries);
+}
+
+void TestControlBuilder::shouldKeepRoomForAButtonOnlyInADropDownCombo_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("button");
+
+    QTest::newRow("simple combo") << "Combo1" << false;
+    QTest::newRow("drop-down combo") << "Combo2" << true;
+}
+
+void TestControlBuilder::shouldKeepRoomForAButtonOnlyInADropDownCombo()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, button);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *combo = control<QComboBox>(qPrintable(name));
+
+    const QRect field = combo->lineEdit()->geometry();
+    const int leftMargin = field.left();
+    const int rightMargin = combo->width() - 1 - field.right();
+    if (button)
+        QVERIFY2(rightMargin > leftMargin,
+                 qPrintable(QStringLiteral("%1 > %2").arg(rightMargin).arg(leftMargin)));
+    else
+        QCOMPARE(rightMargin, leftMargin);
 }
 
 void TestControlBuilder::shouldNeverShowASimpleCombosList()

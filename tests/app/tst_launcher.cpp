@@ -1,5 +1,7 @@
 #include "app/launcherwindow.h"
+#include "common/windowtesting.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -57,6 +59,8 @@ private slots:
     void cleanup();
     void shouldShowTheDesignedStateAfterLoad_data();
     void shouldShowTheDesignedStateAfterLoad();
+    void shouldKeepEverySelectorEntryWhenItsListIsOpened_data();
+    void shouldKeepEverySelectorEntryWhenItsListIsOpened();
     void shouldOpenATilesWindowInItsPlaceWithItsCaptions_data();
     void shouldOpenATilesWindowInItsPlaceWithItsCaptions();
     void shouldDoNothingForTheCameraTileOrAMissingWindow();
@@ -120,6 +124,44 @@ void TestLauncher::shouldShowTheDesignedStateAfterLoad()
     auto *label = qobject_cast<QLabel *>(control);
     QCOMPARE(label ? label->text() : qobject_cast<QComboBox *>(control)->currentText(), text);
     QCOMPARE(control->isEnabled(), enabled);
+}
+
+void TestLauncher::shouldKeepEverySelectorEntryWhenItsListIsOpened_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("current");
+
+    QTest::newRow("language list")
+        << "Combo1"
+        << QStringList {"中文",     "Cesky",  "Deutsch", "English",   "Espanol",   "Italiano",
+                        "Francais", "Lingua", "Magyar",  "Portugues", "Slovensko", "Suomi"}
+        << 3;
+    QTest::newRow("model list") << "Combo2" << QStringList {"VX305", "VX297", "VX298"} << -1;
+}
+
+void TestLauncher::shouldKeepEverySelectorEntryWhenItsListIsOpened()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, entries);
+    QFETCH(int, current);
+    m_launcher->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_launcher.get()));
+    auto *box = m_launcher->control<QComboBox>(name);
+    QVERIFY2(box, qPrintable(name));
+
+    box->showPopup();
+    QCOMPARE(items(box), entries);
+    QCOMPARE(box->currentIndex(), current);
+    // The list's view holds every entry too, each measured when the view asks for it.
+    QAbstractItemView *list = box->view();
+    QCOMPARE(list->model()->rowCount(list->rootIndex()), entries.size());
+    for (int row = 0; row < entries.size(); ++row) {
+        const QModelIndex index = list->model()->index(row, box->modelColumn(), list->rootIndex());
+        QCOMPARE(index.data().toString(), entries.at(row));
+        QVERIFY2(list->sizeHintForIndex(index).width() > 0, qPrintable(entries.at(row)));
+    }
+    box->hidePopup();
 }
 
 void TestLauncher::shouldOpenATilesWindowInItsPlaceWithItsCaptions_data()
