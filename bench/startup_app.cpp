@@ -44,7 +44,8 @@ void openAndClose(LauncherWindow &launcher, void (LauncherWindow::*open)())
 
 // The one opening that callgrind counts (--collect-atstart=no --toggle-collect=measuredOpening*):
 // kept out of line and out of the anonymous namespace, so that its name is plain.
-Q_NEVER_INLINE FramelessWindow *measuredOpening(LauncherWindow &launcher, void (LauncherWindow::*open)())
+Q_NEVER_INLINE FramelessWindow *measuredOpening(LauncherWindow &launcher,
+                                                void (LauncherWindow::*open)())
 {
     return openWindow(launcher, open);
 }
