@@ -12,22 +12,6 @@ namespace {
 const QString kFolderBrowserTitle = QStringLiteral("请选择软件安装路径：");
 const QString kFailed = QStringLiteral("Create configure file failed.");
 
-} // namespace
-
-void ChooseFolder(FileActionHost &host, const QString &pathField)
-{
-    const std::optional<QString> folder = host.chooseFolder(kFolderBrowserTitle);
-    if (!folder || folder->isEmpty()) {
-        host.setText(pathField, QString());
-        return;
-    }
-    host.setText(pathField,
-                 pathFieldForFolder(QDir::toNativeSeparators(*folder), platformSeparators(),
-                                    QDir::separator()));
-}
-
-namespace {
-
 // What Generate does once the settings are read: warnings, the values checked, then the file.
 template<typename Settings>
 void generate(FileActionHost &host, const FieldMap<Settings> &map, const Settings &settings,
@@ -57,6 +41,18 @@ void generate(FileActionHost &host, const FieldMap<Settings> &map, const Setting
 }
 
 } // namespace
+
+void ChooseFolder(FileActionHost &host, const QString &pathField)
+{
+    const std::optional<QString> folder = host.chooseFolder(kFolderBrowserTitle);
+    if (!folder || folder->isEmpty()) {
+        host.setText(pathField, QString());
+        return;
+    }
+    host.setText(pathField,
+                 pathFieldForFolder(QDir::toNativeSeparators(*folder), platformSeparators(),
+                                    QDir::separator()));
+}
 
 void GenerateMms(FileActionHost &host, StoredFileWriter &writer)
 {
