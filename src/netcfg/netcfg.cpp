@@ -1,62 +1,20 @@
 #include "netcfg/netcfg.h"
 
 #include "netcfg/codepage.h"
+#include "netcfg/sectionkeys.h"
 
 #include <array>
 
 namespace {
 
-template<typename Settings> struct Line
-{
-    const char *key;
-    QString Settings::*value;
-};
-
-// The camera reads the keys in this order and no other.
-// clang-format off
-const Line<MmsSettings> kMmsLines[] = {
-    {"URL", &MmsSettings::URL},
-    {"APN", &MmsSettings::APN},
-    {"IP", &MmsSettings::IP},
-    {"Port", &MmsSettings::Port},
-    {"Phone1", &MmsSettings::Phone1},
-    {"Phone2", &MmsSettings::Phone2},
-    {"Phone3", &MmsSettings::Phone3},
-    {"Phone4", &MmsSettings::Phone4},
-    {"Phone5", &MmsSettings::Phone5},
-    {"Email1", &MmsSettings::Email1},
-    {"Email2", &MmsSettings::Email2},
-    {"Email3", &MmsSettings::Email3},
-    {"Email4", &MmsSettings::Email4},
-    {"Email5", &MmsSettings::Email5},
-    {"APNAccount", &MmsSettings::APNAccount},
-    {"APNPassword", &MmsSettings::APNPassword},
-};
-
-const Line<SmtpSettings> kSmtpLines[] = {
-    {"APN", &SmtpSettings::APN},
-    {"Server", &SmtpSettings::Server},
-    {"Port", &SmtpSettings::Port},
-    {"Sender", &SmtpSettings::Sender},
-    {"Password", &SmtpSettings::Password},
-    {"Email1", &SmtpSettings::Email1},
-    {"Email2", &SmtpSettings::Email2},
-    {"Email3", &SmtpSettings::Email3},
-    {"Email4", &SmtpSettings::Email4},
-    {"Email5", &SmtpSettings::Email5},
-    {"SSL", &SmtpSettings::SSL},
-    {"Phone1", &SmtpSettings::Phone1},
-    {"APNAccount", &SmtpSettings::APNAccount},
-    {"APNPassword", &SmtpSettings::APNPassword},
-};
-// clang-format on
-
+// The plain form: the header, then every key of the section in the camera's order.
 template<typename Settings, std::size_t N>
-QByteArray compose(const char *header, const Line<Settings> (&lines)[N], const Settings &settings)
+QByteArray compose(const char *header, const SectionKey<Settings> (&lines)[N],
+                   const Settings &settings)
 {
     QByteArray plain = header;
     plain += "\r\n";
-    for (const Line<Settings> &line : lines) {
+    for (const SectionKey<Settings> &line : lines) {
         plain += line.key;
         plain += '=';
         plain += toFileCodePage(settings.*line.value);
@@ -141,12 +99,12 @@ QByteArray substitute(QByteArrayView in, const std::array<unsigned char, 256> &t
 
 QByteArray ComposeNetCfg(const MmsSettings &settings)
 {
-    return compose("[MMS]", kMmsLines, settings);
+    return compose("[MMS]", kMmsSectionKeys, settings);
 }
 
 QByteArray ComposeNetCfg(const SmtpSettings &settings)
 {
-    return compose("[SMTP]", kSmtpLines, settings);
+    return compose("[SMTP]", kSmtpSectionKeys, settings);
 }
 
 QByteArray encodeBytes(QByteArrayView plain)

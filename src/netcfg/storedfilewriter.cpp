@@ -1,5 +1,7 @@
 #include "netcfg/storedfilewriter.h"
 
+#include "netcfg/filekind.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,20 +72,6 @@ struct Descriptor
     }
 };
 
-// What stands at the destination when it is not a regular file.
-QString kindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
-    if (S_ISLNK(mode))
-        return QStringLiteral("a symbolic link");
-    if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("a device");
-}
-
 bool replace(const QString &path, const QByteArray &bytes, const ReadBack &readBack, QString *error)
 {
     const QFileInfo info(path);
@@ -117,7 +105,7 @@ bool replace(const QString &path, const QByteArray &bytes, const ReadBack &readB
         return cannotWrite(errno);
     if (replacing && !S_ISREG(existing.st_mode))
         return fail(QStringLiteral("Cannot replace %1: it is %2, not a regular file.")
-                        .arg(target, kindOf(existing.st_mode)));
+                        .arg(target, nonRegularFileKind(existing.st_mode)));
     // rename(2) would replace a write-protected file without asking; it is left alone, as on
     // Windows. A file nobody may write (the read-only attribute on a FAT card) counts even
     // for root.
@@ -318,7 +306,8 @@ QByteArray StoredFileWriter::readBack(const QString &path, QString *error)
         return {};
     }
     if (!S_ISREG(info.st_mode)) {
-        *error = QStringLiteral("it is %1, not a regular file").arg(kindOf(info.st_mode));
+        *error
+            = QStringLiteral("it is %1, not a regular file").arg(nonRegularFileKind(info.st_mode));
         return {};
     }
     // The file is synced, so dropping its pages from the cache makes the reads below come
