@@ -129,6 +129,48 @@ void chooseOperator(NamedControls &controls, const FieldMap<Settings> &map,
     }
 }
 
+// Whether a pick of this profile in a freshly opened window, whose connection fields are
+// empty, leaves them holding the settings' values.
+template<typename Settings, typename Profile>
+bool putsExactly(const Profile &profile, const FieldMap<Settings> &map, const Settings &settings)
+{
+    const Settings values = valuesOf(profile);
+    for (const Field<Settings> &field : map.fields) {
+        if (field.filled != Filled::ByProfile && field.filled != Filled::ByProfileCredentials)
+            continue;
+        const QString put = fills(profile, field.filled) ? values.*field.value : QString();
+        if (settings.*field.value != put)
+            return false;
+    }
+    return true;
+}
+
+template<typename Settings, typename Profile>
+std::optional<OperatorPick>
+recognise(const Settings &settings, const FieldMap<Settings> &map, const CountryTable &table,
+          const std::vector<Profile> &profiles,
+          const Profile *(*find)(QStringView country, QStringView operatorName))
+{
+    std::optional<OperatorPick> found;
+    for (const CountryEntry &country : table) {
+        const auto countryProfiles
+            = std::count_if(profiles.begin(), profiles.end(),
+                            [&](const Profile &p) { return p.country == country.name; });
+        // A single profile applies whatever operator is shown: the country is one candidate.
+        const QStringList candidates
+            = countryProfiles == 1 ? QStringList {country.defaultOperator} : country.operators;
+        for (const QString &operatorName : candidates) {
+            const Profile *profile = find(country.name, operatorName);
+            if (!profile || !putsExactly(*profile, map, settings))
+                continue;
+            if (found)
+                return std::nullopt;
+            found = OperatorPick {country.name, operatorName};
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 namespace mms {
@@ -141,6 +183,11 @@ void ChooseOperator(NamedControls &controls)
 {
     chooseOperator(controls, mmsFieldMap(), &findMmsProfile);
 }
+
+std::optional<OperatorPick> recogniseOperator(const MmsSettings &settings)
+{
+    return recognise(settings, mmsFieldMap(), countryTable(), mmsProfileTable(), &findMmsProfile);
+}
 } // namespace mms
 
 namespace smtp {
@@ -152,5 +199,11 @@ void ChooseCountry(NamedControls &controls)
 void ChooseOperator(NamedControls &controls)
 {
     chooseOperator(controls, smtpFieldMap(), &findDataProfile);
+}
+
+std::optional<OperatorPick> recogniseOperator(const SmtpSettings &settings)
+{
+    return recognise(settings, smtpFieldMap(), countryTable(), dataProfileTable(),
+                     &findDataProfile);
 }
 } // namespace smtp
