@@ -71,7 +71,7 @@ WindowDesign makeDesign()
             {"Label11",  Label,         "",        {600, 7032, 735, 495},     "Path",            {},                                   Highlight,     HighlightText},
             {"Text17",   TextField,     "",        {1440, 6960, 8175, 495},   "",                {},                                   Default,       Blue},
             {"Command4", Button,        "",        {9840, 6960, 975, 495},    "...",             {},                                   Base,          Default,       kFolderButtonFont},
-            {"Command1", Button,        "",        {1440, 7680, 1335, 615},   "Read",            {},                                   Base,          Default,       {}, Enabled::Yes, Hidden},
+            {"Command1", Button,        "",        {1440, 7680, 1335, 615},   "Read",            {},                                   Base,          Default},
             {"Command2", Button,        "",        {5160, 7680, 1575, 585},   "Generate",        {},                                   Base,          Default},
             {"Command3", Button,        "",        {8760, 7680, 1140, 585},   "Exit",            {},                                   Base,          Default},
         },

@@ -1,5 +1,7 @@
 #include "setup/mmswindow.h"
 
+#include "carriers/readaction.h"
+
 MmsWindow::MmsWindow(SetupDialogs &dialogs, QWidget *parent)
     : SetupWindow(mmsWindowDesign(), mmsFieldMap(), &mms::ChooseCountry, &mms::ChooseOperator,
                   dialogs, parent)
@@ -26,6 +28,11 @@ void MmsWindow::applySettingMode()
         emptyTexts(fields);
         setControlsVisible(fields, true);
     }
+}
+
+void MmsWindow::read()
+{
+    ReadMms(*this, [this] { applySettingMode(); });
 }
 
 void MmsWindow::generate()

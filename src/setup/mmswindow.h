@@ -14,6 +14,7 @@ public:
 
 protected:
     void applySettingMode() override;
+    void read() override;
     void generate() override;
 };
 

@@ -10,6 +10,7 @@
 namespace {
 
 const QString kFolderButton = QStringLiteral("Command4");
+const QString kReadButton = QStringLiteral("Command1");
 const QString kGenerateButton = QStringLiteral("Command2");
 const QString kExitButton = QStringLiteral("Command3");
 
@@ -50,6 +51,7 @@ SetupWindow::SetupWindow(const WindowDesign &design, const WindowControls &contr
     };
     connect(button(kFolderButton), &QAbstractButton::clicked, this,
             [this, pathField = controls.pathField] { ChooseFolder(*this, pathField); });
+    connect(button(kReadButton), &QAbstractButton::clicked, this, [this] { read(); });
     connect(button(kGenerateButton), &QAbstractButton::clicked, this, [this] { generate(); });
     connect(button(kExitButton), &QAbstractButton::clicked, this, &QWidget::close);
 }

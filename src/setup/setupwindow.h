@@ -12,8 +12,8 @@ class QComboBox;
 class SetupDialogs;
 
 // What the MMS and SMTP setup windows share: their controls by name, the carrier steps on the
-// country and operator boxes, the folder button, Generate and Exit. Each window adds its own
-// setting-mode rule and Generate.
+// country and operator boxes, the folder button, Read, Generate and Exit. Each window adds its
+// own setting-mode rule, Read and Generate.
 //
 // A "pick" in a box is the user's choice of a list entry, with the mouse or by moving
 // through the list with the keyboard. Typing into an editable box runs nothing.
@@ -42,6 +42,7 @@ protected:
 
     // Run when an item of the setting-mode box is picked, and once by the load step.
     virtual void applySettingMode() = 0;
+    virtual void read() = 0;
     virtual void generate() = 0;
 
     // The setting-mode rule's steps, each over a set of controls.

@@ -75,7 +75,7 @@ WindowDesign makeDesign()
             {"Label23",  Label,         "",        {480, 7640, 735, 375},     "Path",            {},                                   Highlight,     HighlightText},
             {"Text18",   TextField,     "",        {1440, 7560, 8175, 495},   "",                {},                                   Default,       Blue},
             {"Command4", Button,        "",        {9840, 7560, 975, 495},    "...",             {},                                   White,         Default,       kFolderButtonFont},
-            {"Command1", Button,        "",        {1200, 8160, 1335, 500},   "Read",            {},                                   White,         Default,       {}, Enabled::Yes, Hidden},
+            {"Command1", Button,        "",        {1200, 8160, 1335, 500},   "Read",            {},                                   White,         Default},
             {"Command2", Button,        "",        {4920, 8160, 1575, 500},   "Generate",        {},                                   White,         Default},
             {"Command3", Button,        "",        {8760, 8160, 1020, 500},   "Exit",            {},                                   White,         Default},
         },

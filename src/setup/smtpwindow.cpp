@@ -1,5 +1,7 @@
 #include "setup/smtpwindow.h"
 
+#include "carriers/readaction.h"
+
 SmtpWindow::SmtpWindow(SslValue &ssl, SetupDialogs &dialogs, QWidget *parent)
     : SetupWindow(smtpWindowDesign(), smtpFieldMap(), &smtp::ChooseCountry, &smtp::ChooseOperator,
                   dialogs, parent)
@@ -29,6 +31,11 @@ void SmtpWindow::applySettingMode()
         emptyTexts(boxes); // their lists stay
         emptyTexts(fields);
     }
+}
+
+void SmtpWindow::read()
+{
+    ReadSmtp(*this, m_ssl, [this] { applySettingMode(); });
 }
 
 void SmtpWindow::generate()

@@ -9,13 +9,15 @@ class SmtpWindow : public SetupWindow
     Q_OBJECT
 
 public:
-    // ssl is the application's SSL value, which Generate sets from Combo5 and which outlives
-    // every opening of this window. ssl and dialogs must outlive the window.
+    // ssl is the application's SSL value, which Generate sets from Combo5 and Read from the
+    // file, and which outlives every opening of this window. ssl and dialogs must outlive the
+    // window.
     explicit SmtpWindow(SslValue &ssl, SetupDialogs &dialogs = qtSetupDialogs(),
                         QWidget *parent = nullptr);
 
 protected:
     void applySettingMode() override;
+    void read() override;
     void generate() override;
 
 private:

@@ -1,3 +1,4 @@
+#include "common/cardsnapshot.h"
 #include "common/fakedialogs.h"
 #include "common/windowtesting.h"
 #include "netcfg/netcfg.h"
@@ -117,6 +118,23 @@ QByteArray stored(const QByteArray &plain)
     return encodeBytes(plain);
 }
 
+// All that a read may change: every field's and box's text, list and state.
+QStringList stateOf(const QWidget *window)
+{
+    QStringList state;
+    const auto stateOfControl = [&](const QWidget *control, const QString &text) {
+        state.append(control->objectName() + u'=' + text + (control->isVisible() ? "" : " hidden")
+                     + (control->isEnabled() ? "" : " disabled"));
+    };
+    for (const QLineEdit *edit : window->findChildren<QLineEdit *>()) {
+        if (edit->objectName().startsWith(u"Text"))
+            stateOfControl(edit, edit->text());
+    }
+    for (const QComboBox *combo : window->findChildren<QComboBox *>())
+        stateOfControl(combo, combo->currentText() + " [" + items(combo).join(u',') + u']');
+    return state;
+}
+
 } // namespace
 
 class TestSetupWindows : public QObject
@@ -154,6 +172,12 @@ private slots:
     void shouldWarnAboutEmptyRecipientsAndStillWrite_data();
     void shouldWarnAboutEmptyRecipientsAndStillWrite();
     void shouldKeepSslValueForNextOpening();
+
+    void shouldReadUnknownOperatorsValuesInManualMode();
+    void shouldReadKnownOperatorAsItsPickAndWriteTheSameFile_data();
+    void shouldReadKnownOperatorAsItsPickAndWriteTheSameFile();
+    void shouldLeaveTheWindowAsItWasWhenNothingIsRead_data();
+    void shouldLeaveTheWindowAsItWasWhenNothingIsRead();
 
     void shouldCloseAndGoAwayOnExit_data();
     void shouldCloseAndGoAwayOnExit();
@@ -213,17 +237,20 @@ void TestSetupWindows::shouldOpenInAutoModeWithDesignedContents_data()
     QTest::addColumn<QString>("wirelessText");
     QTest::addColumn<QStringList>("modeFieldLabels");
     QTest::addColumn<QStringList>("editableFields");
+    QTest::addColumn<QString>("beforeRead"); // the read button's predecessor in the tab order
 
     // clang-format off
     QTest::newRow("MMS") << Kind::Mms << "Form5" << "VX305 MMS SETTING" << "Combo1" << "MMS"
         << QStringList{"Label5", "APN", "Label7", "Account", "Label6", "Password",
                        "Label8", "URL", "Label9", "IP", "Label10", "Port"}
         << QStringList{"Text7", "Text8", "Text9", "Text10", "Text11", "Text12", "Text13",
-                       "Text14", "Text15", "Text16", "Text17"};
+                       "Text14", "Text15", "Text16", "Text17"}
+        << "Command2";
     QTest::newRow("SMTP") << Kind::Smtp << "Form7" << "VX305" << "Combo2" << "SMTP"
         << QStringList{"Label5", "APN", "Label6", "Account", "Label7", "Password"}
         << QStringList{"Text4", "Text5", "Text6", "Text17", "Text7", "Text12", "Text13",
-                       "Text14", "Text15", "Text16", "Text18"};
+                       "Text14", "Text15", "Text16", "Text18"}
+        << "Text17";
     // clang-format on
 }
 
@@ -236,6 +263,7 @@ void TestSetupWindows::shouldOpenInAutoModeWithDesignedContents()
     QFETCH(QString, wirelessText);
     QFETCH(QStringList, modeFieldLabels);
     QFETCH(QStringList, editableFields);
+    QFETCH(QString, beforeRead);
 
     const auto window = open(kind);
     QCOMPARE(window->objectName(), name);
@@ -272,9 +300,10 @@ void TestSetupWindows::shouldOpenInAutoModeWithDesignedContents()
         QCOMPARE(edit->text(), QString());
     }
 
-    QVERIFY(child<QAbstractButton>(window.get(), "Command1")->isHidden());
-    for (const char *button : {"Command2", "Command3", "Command4"})
+    for (const char *button : {"Command1", "Command2", "Command3", "Command4"})
         QVERIFY(child<QAbstractButton>(window.get(), button)->isVisible());
+    QVERIFY(child(window.get(), "Command1")->isEnabled());
+    QCOMPARE(child(window.get(), beforeRead)->nextInFocusChain(), child(window.get(), "Command1"));
 }
 
 void TestSetupWindows::shouldOfferOnlyPhoneOneInSmtpWindow()
@@ -307,6 +336,7 @@ void TestSetupWindows::shouldPlaceControlsAsDesigned_data()
     QTest::newRow("MMS Text6")    << Kind::Mms  << "Text6"    << "Frame3"  << QRect(88, 88, 277, 31);
     QTest::newRow("MMS Text11")   << Kind::Mms  << "Text11"   << "Frame6"  << QRect(80, 160, 253, 31);
     QTest::newRow("MMS Text17")   << Kind::Mms  << "Text17"   << "Form5"   << QRect(96, 464, 545, 33);
+    QTest::newRow("MMS Command1") << Kind::Mms  << "Command1" << "Form5"   << QRect(96, 512, 89, 41);
     QTest::newRow("MMS Command3") << Kind::Mms  << "Command3" << "Form5"   << QRect(584, 512, 76, 39);
     QTest::newRow("SMTP window")  << Kind::Smtp << "Form7"    << ""        << QRect(0, 0, 774, 590);
     QTest::newRow("SMTP Combo1")  << Kind::Smtp << "Combo1"   << "Frame1"  << QRect(552, 24, 177, 30);
@@ -314,6 +344,7 @@ void TestSetupWindows::shouldPlaceControlsAsDesigned_data()
     QTest::newRow("SMTP Text17")  << Kind::Smtp << "Text17"   << "Frame2"  << QRect(96, 120, 237, 31);
     QTest::newRow("SMTP Text16")  << Kind::Smtp << "Text16"   << "Frame20" << QRect(88, 160, 261, 31);
     QTest::newRow("SMTP Text18")  << Kind::Smtp << "Text18"   << "Form7"   << QRect(96, 504, 545, 33);
+    QTest::newRow("SMTP Command1") << Kind::Smtp << "Command1" << "Form7"  << QRect(80, 544, 89, 33);
     // clang-format on
 }
 
@@ -731,6 +762,139 @@ void TestSetupWindows::shouldKeepSslValueForNextOpening()
     expected.SSL = "1";
     QCOMPARE(readFile(destination), stored(ComposeNetCfg(expected)));
     reopened->close();
+}
+
+// --- Read -----------------------------------------------------------------------------
+
+void TestSetupWindows::shouldReadUnknownOperatorsValuesInManualMode()
+{
+    const auto window = open(Kind::Mms);
+    QWidget *w = window.get();
+    pick(box(w, "Combo3"), "Canada");
+    const QString destination = m_dir.filePath(QStringLiteral("NET.CFG"));
+    put(destination,
+        stored("[MMS]\r\nURL=http://mmsc.example/mms\r\nAPN=my.apn\r\nIP=10.0.0.172\r\n"
+               "Port=9201\r\nPhone1=+420 123\r\nPhone1=999\r\nColour=blue\r\n"
+               "Email1=me@example.org\r\nEmail5= last@example.org \r\nAPNAccount=user\r\n"
+               "APNPassword=secret\r\n"));
+    typeInto(field(w, "Text17"), destination);
+
+    QTest::mouseClick(child<QAbstractButton>(w, "Command1"), Qt::LeftButton);
+
+    QCOMPARE(textOf(w, "Combo2"), QStringLiteral("Manual"));
+    QVERIFY(!box(w, "Combo3")->isEnabled());
+    QCOMPARE(textOf(w, "Combo3"), QString());
+    const Texts connection {{"Text1", "my.apn"},     {"Text2", "secret"},
+                            {"Text3", "user"},       {"Text4", "http://mmsc.example/mms"},
+                            {"Text5", "10.0.0.172"}, {"Text6", "9201"}};
+    for (auto it = connection.cbegin(); it != connection.cend(); ++it) {
+        QCOMPARE(textOf(w, it.key()), it.value());
+        QVERIFY(field(w, it.key())->isVisible() && field(w, it.key())->isEnabled());
+    }
+    QCOMPARE(textOf(w, "Text7"), QStringLiteral("+420 123"));
+    QCOMPARE(textOf(w, "Text16"), QStringLiteral(" last@example.org "));
+    QCOMPARE(textOf(w, "Text17"), destination);
+    const QString repeated = "This NET.CFG gives Phone1 more than once; the window shows its "
+                             "first value.";
+    QCOMPARE(m_dialogs.messages, (QList<FakeDialogs::Message> {{kApplicationTitle, repeated}}));
+
+    QTest::mouseClick(child<QAbstractButton>(w, "Command2"), Qt::LeftButton);
+    QCOMPARE(readFile(destination),
+             stored("[MMS]\r\nURL=http://mmsc.example/mms\r\nAPN=my.apn\r\nIP=10.0.0.172\r\n"
+                    "Port=9201\r\nPhone1=+420 123\r\nPhone2=\r\nPhone3=\r\nPhone4=\r\n"
+                    "Phone5=\r\nEmail1=me@example.org\r\nEmail2=\r\nEmail3=\r\nEmail4=\r\n"
+                    "Email5= last@example.org \r\nAPNAccount=user\r\nAPNPassword=secret\r\n"));
+}
+
+void TestSetupWindows::shouldReadKnownOperatorAsItsPickAndWriteTheSameFile_data()
+{
+    QTest::addColumn<QByteArray>("ssl");
+    QTest::addColumn<QString>("sslBox");
+    QTest::newRow("SSL 1") << QByteArray("1") << "YES";
+    QTest::newRow("SSL 0") << QByteArray("0") << "NO";
+    QTest::newRow("SSL neither") << QByteArray("2") << "2";
+}
+
+void TestSetupWindows::shouldReadKnownOperatorAsItsPickAndWriteTheSameFile()
+{
+    QFETCH(QByteArray, ssl);
+    QFETCH(QString, sslBox);
+    // Canada's Bell: not the country's default, and its profile carries no credentials.
+    const QByteArray file = stored(
+        "[SMTP]\r\nAPN=pda.bell.ca\r\nServer=smtp.example.org\r\nPort=465\r\n"
+        "Sender=camera@example.org\r\nPassword=pa=ss\r\nEmail1=me@example.org\r\nEmail2=\r\n"
+        "Email3=third@example.org\r\nEmail4=\r\nEmail5=\r\nSSL="
+        + ssl + "\r\nPhone1=12345\r\nAPNAccount=\r\nAPNPassword=\r\n");
+    const QString destination = m_dir.filePath(QStringLiteral("NET.CFG"));
+    put(destination, file);
+    m_ssl.text = QStringLiteral("0"); // from an earlier Generate
+    const auto window = open(Kind::Smtp);
+    QWidget *w = window.get();
+    pick(box(w, "Combo1"), "Manual");
+    typeInto(field(w, "Text2"), "typed account");
+
+    m_dialogs.folderAnswers.append(m_dir.path()); // the Path field is empty
+    QTest::mouseClick(child<QAbstractButton>(w, "Command1"), Qt::LeftButton);
+
+    QCOMPARE(m_dialogs.folderTitles, QStringList {kFolderTitle});
+    QCOMPARE(textOf(w, "Text18"), QDir::toNativeSeparators(destination));
+    QCOMPARE(textOf(w, "Combo1"), QStringLiteral("Auto"));
+    QCOMPARE(textOf(w, "Combo3"), QStringLiteral("Canada"));
+    QCOMPARE(textOf(w, "Combo4"), QStringLiteral("Bell"));
+    QCOMPARE(items(box(w, "Combo4")), (QStringList {"Bell", "Fido", "Koodo", "Roger", "Telus"}));
+    QVERIFY(field(w, "Text1")->isHidden());
+    QCOMPARE(textOf(w, "Text2"), QString());
+    QCOMPARE(textOf(w, "Text17"), QStringLiteral("pa=ss"));
+    QCOMPARE(textOf(w, "Combo5"), sslBox);
+    QCOMPARE(m_dialogs.messages, QList<FakeDialogs::Message> {});
+
+    QTest::mouseClick(child<QAbstractButton>(w, "Command2"), Qt::LeftButton);
+    QCOMPARE(readFile(destination), file);
+    QCOMPARE(m_dialogs.messages, (QList<FakeDialogs::Message> {{kApplicationTitle, kSuccess}}));
+}
+
+void TestSetupWindows::shouldLeaveTheWindowAsItWasWhenNothingIsRead_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QByteArray>("plain"); // stored as NET.CFG; empty: no file
+    QTest::addColumn<bool>("pathGiven"); // else the Path field is empty and the browser cancelled
+    QTest::addColumn<QString>("message"); // %1: the folder
+
+    // clang-format off
+    QTest::newRow("SMTP file, MMS window") << Kind::Mms << QByteArray("[SMTP]\r\nAPN=a\r\n") << true
+        << "This NET.CFG holds SMTP settings; read it in the SMTP window.";
+    QTest::newRow("MMS file, SMTP window") << Kind::Smtp << QByteArray("[MMS]\r\nAPN=a\r\n") << true
+        << "This NET.CFG holds MMS settings; read it in the MMS window.";
+    QTest::newRow("no NET.CFG") << Kind::Mms << QByteArray() << true << "There is no NET.CFG in %1.";
+    QTest::newRow("not a settings file") << Kind::Smtp << QByteArray("APN=a\r\n") << true
+        << "%1/NET.CFG is not a settings file: its first line is neither [MMS] nor [SMTP].";
+    QTest::newRow("folder browser cancelled") << Kind::Smtp << QByteArray("[SMTP]\r\n") << false << "";
+    // clang-format on
+}
+
+void TestSetupWindows::shouldLeaveTheWindowAsItWasWhenNothingIsRead()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QByteArray, plain);
+    QFETCH(bool, pathGiven);
+    QFETCH(QString, message);
+    if (!plain.isEmpty())
+        put(m_dir.filePath(QStringLiteral("NET.CFG")), stored(plain));
+    const auto window = open(kind);
+    pick(box(window.get(), "Combo3"), "Canada");
+    typeInto(field(window.get(), "Text7"), "555");
+    if (pathGiven)
+        typeInto(field(window.get(), pathFieldOf(kind)), m_dir.filePath(QStringLiteral("NET.CFG")));
+    const QStringList before = stateOf(window.get());
+
+    QTest::mouseClick(child<QAbstractButton>(window.get(), "Command1"), Qt::LeftButton);
+
+    QCOMPARE(stateOf(window.get()), before);
+    QList<FakeDialogs::Message> messages;
+    if (!message.isEmpty())
+        messages.append({kApplicationTitle, message.arg(m_dir.path())});
+    QCOMPARE(m_dialogs.messages, messages);
+    QCOMPARE(m_dialogs.folderTitles.size(), pathGiven ? 0 : 1);
 }
 
 // --- Exit -----------------------------------------------------------------------------
