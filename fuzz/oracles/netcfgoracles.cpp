@@ -4,8 +4,10 @@
 #include "netcfg/destination.h"
 #include "netcfg/faithful.h"
 #include "netcfg/netcfg.h"
+#include "netcfg/readnetcfg.h"
 
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
 #include <array>
@@ -260,6 +262,78 @@ QString SmtpSettings::*const kSmtpMembers[] = {
 };
 // clang-format on
 
+const MmsSettings &settingsOf(const NetCfgRead &read, const MmsSettings *)
+{
+    return read.mms;
+}
+
+const SmtpSettings &settingsOf(const NetCfgRead &read, const SmtpSettings *)
+{
+    return read.smtp;
+}
+
+// Reading the stored form back: when every value passes the character check and Generate
+// would write the file, the reader gives back the section and every value as typed, with no
+// repeated key; past the camera's limit it refuses the file as too large.
+template<typename Settings, std::size_t N>
+QString checkReadsBackAsWritten(const QByteArray &plain, const QStringList &values,
+                                NetCfgSection section, QString Settings::*const (&members)[N])
+{
+    for (const QString &value : values) {
+        if (!unfaithfulCharacters(value).isEmpty())
+            return {};
+    }
+    if (plain.size() > kMaxPlainFormSize) {
+        const NetCfgRead read = ParseNetCfg(encodeBytes(plain));
+        if (read.outcome != NetCfgRead::Outcome::TooLarge)
+            return QStringLiteral("a stored form of %1 bytes was not refused as too large")
+                .arg(plain.size());
+        return {};
+    }
+    const std::optional<QByteArray> stored = EncodeNetCfg(plain);
+    if (!stored)
+        return {};
+    const NetCfgRead read = ParseNetCfg(*stored);
+    if (!read.ok())
+        return QStringLiteral("the written file is not read back: %1").arg(read.error);
+    if (read.section != section)
+        return QStringLiteral("the written file reads back as the other section");
+    if (!read.repeatedKeys.isEmpty())
+        return QStringLiteral("the written file repeats %1").arg(read.repeatedKeys.join(u' '));
+    const Settings &settings = settingsOf(read, static_cast<const Settings *>(nullptr));
+    for (std::size_t i = 0; i < N; ++i) {
+        if (settings.*members[i] != values.at(qsizetype(i)))
+            return QStringLiteral("value %1 reads back as %2").arg(i).arg(settings.*members[i]);
+    }
+    return {};
+}
+
+// Any bytes at all as a stored form: a read that succeeds says no error, gives no value that
+// holds a line break and names each repeated key once; a refusal says why.
+QString checkReadsAnyBytes(QByteArrayView stored)
+{
+    const NetCfgRead read = ParseNetCfg(stored);
+    if (read.ok() == !read.error.isEmpty())
+        return QStringLiteral("a read with outcome %1 says \"%2\"")
+            .arg(int(read.outcome))
+            .arg(read.error);
+    if (!read.ok())
+        return {};
+    QStringList values;
+    for (QString MmsSettings::*member : kMmsMembers)
+        values.append(read.mms.*member);
+    for (QString SmtpSettings::*member : kSmtpMembers)
+        values.append(read.smtp.*member);
+    for (const QString &value : std::as_const(values)) {
+        if (value.contains(u'\r') || value.contains(u'\n'))
+            return QStringLiteral("a value read holds a line break");
+    }
+    if (QSet<QString>(read.repeatedKeys.cbegin(), read.repeatedKeys.cend()).size()
+        != read.repeatedKeys.size())
+        return QStringLiteral("a repeated key is named twice");
+    return {};
+}
+
 } // namespace
 
 QByteArray decodeStored(QByteArrayView stored)
@@ -275,6 +349,8 @@ QByteArray decodeStored(QByteArrayView stored)
 
 QString checkComposeAndEncode(QByteArrayView input)
 {
+    if (const QString failure = checkReadsAnyBytes(input); !failure.isEmpty())
+        return failure;
     if (input.size() < 3)
         return {};
     const bool smtp = input[0] & 1;
@@ -316,11 +392,15 @@ QString checkComposeAndEncode(QByteArrayView input)
         failure = checkLayout(plain, "[SMTP]", kSmtpKeys, values);
         if (failure.isEmpty())
             failure = checkReadBack(plain, "[SMTP]", kSmtpKeys, values);
+        if (failure.isEmpty())
+            failure = checkReadsBackAsWritten(plain, values, NetCfgSection::Smtp, kSmtpMembers);
     } else {
         plain = ComposeNetCfg(fill<MmsSettings>(values, kMmsMembers, std::size(kMmsMembers)));
         failure = checkLayout(plain, "[MMS]", kMmsKeys, values);
         if (failure.isEmpty())
             failure = checkReadBack(plain, "[MMS]", kMmsKeys, values);
+        if (failure.isEmpty())
+            failure = checkReadsBackAsWritten(plain, values, NetCfgSection::Mms, kMmsMembers);
     }
     if (!failure.isEmpty())
         return failure;

@@ -21,7 +21,10 @@ namespace oracles {
 // 32,767 bytes is refused with a reason, never cut short. unfaithfulCharacters refuses a
 // field exactly when the camera would not read it back as typed (decoded with this file's own
 // inverse table and converted back from the code page), and when it refuses none, the camera
-// reads the file line by line as the header and each key with its field's text.
+// reads the file line by line as the header and each key with its field's text, and so does
+// ParseNetCfg: it gives back the section and every field's text, with no repeated key (a form
+// past the limit it refuses as too large). The whole input, read as a stored form by
+// ParseNetCfg, gives an error exactly when it is refused, and no value holding a line break.
 QString checkComposeAndEncode(QByteArrayView input);
 
 // A Path field text from raw bytes. Byte 0: bit 0 picks the separators ("/" or "\" and "/");
