@@ -2,6 +2,7 @@
 
 #include "carriers/carriers.h"
 #include "common/fakecontrols.h"
+#include "netcfg/fieldmap.h"
 
 #include <QTest>
 
@@ -51,8 +52,6 @@ void fillFields(FakeControls &controls)
 } // namespace
 
 Q_DECLARE_METATYPE(Window)
-Q_DECLARE_METATYPE(MmsSettings)
-Q_DECLARE_METATYPE(SmtpSettings)
 
 class TestCarrierSelection : public QObject
 {
@@ -314,59 +313,43 @@ void TestCarrierSelection::shouldChangeNothingForACountryMissingFromTheTable()
 void TestCarrierSelection::shouldRecogniseTheOneOperatorThatGivesTheValues_data()
 {
     QTest::addColumn<Window>("window");
-    QTest::addColumn<MmsSettings>("mms");
-    QTest::addColumn<SmtpSettings>("smtp");
+    QTest::addColumn<QStringList>("connection"); // the values of connectionFields(), in order
     QTest::addColumn<QString>("recognised"); // "country/operator"; empty: none
 
-    MmsSettings roger; // with recipients, which play no part
-    roger.APN = u"rogers-core-appl1.apn"_s;
-    roger.URL = u"http://mms.gprs.rogers.com"_s;
-    roger.IP = u"10.128.1.69"_s;
-    roger.Port = u"80"_s;
-    roger.Phone1 = u"+1 555 0100"_s;
-    roger.Email1 = u"me@example.org"_s;
-    MmsSettings rogerWithAccount = roger; // Roger's profile carries no credentials
-    rogerWithAccount.APNAccount = u"user"_s;
-    MmsSettings fido;
-    fido.APN = u"mms.fido.ca"_s;
-    fido.URL = u"http://mms.fido.ca"_s;
-    fido.IP = u"205.151.11.13"_s;
-    fido.Port = u"80"_s;
-    fido.APNAccount = u"fido"_s;
-    fido.APNPassword = u"fido"_s;
-    MmsSettings elisa; // Finland's Elisa, Go Mobile and PGFree share their values
-    elisa.APN = u"mms"_s;
-    elisa.URL = u"http://mms.elisa.fi"_s;
-    elisa.IP = u"213.161.41.57"_s;
-    elisa.Port = u"80"_s;
-    SmtpSettings rogerData; // with a mail server, which plays no part
-    rogerData.APN = u"internet.com"_s;
-    rogerData.APNAccount = u"wapuser1"_s;
-    rogerData.APNPassword = u"wap"_s;
-    rogerData.Server = u"smtp.example.org"_s;
-    rogerData.Port = u"465"_s;
-    rogerData.SSL = u"0"_s;
-    SmtpSettings vodafoneCz; // an alias of Orange's profile, whose APN many operators share
-    vodafoneCz.APN = u"internet"_s;
-
+    // MMS: APN, password, account, URL, IP, port. SMTP: APN, account, password.
     // clang-format off
-    QTest::newRow("MMS without credentials") << Window::Mms << roger << SmtpSettings{} << u"Canada/Roger"_s;
-    QTest::newRow("MMS with credentials") << Window::Mms << fido << SmtpSettings{} << u"Canada/Fido"_s;
-    QTest::newRow("MMS value the profile leaves empty") << Window::Mms << rogerWithAccount << SmtpSettings{} << QString();
-    QTest::newRow("MMS values of three operators") << Window::Mms << elisa << SmtpSettings{} << QString();
-    QTest::newRow("MMS all empty") << Window::Mms << MmsSettings{} << SmtpSettings{} << QString();
-    QTest::newRow("SMTP with credentials") << Window::Smtp << MmsSettings{} << rogerData << u"Canada/Roger"_s;
-    QTest::newRow("SMTP values of several operators") << Window::Smtp << MmsSettings{} << vodafoneCz << QString();
+    QTest::newRow("MMS with credentials") << Window::Mms
+        << QStringList{u"mms.fido.ca"_s, u"fido"_s, u"fido"_s, u"http://mms.fido.ca"_s, u"205.151.11.13"_s, u"80"_s}
+        << u"Canada/Fido"_s;
+    QTest::newRow("MMS value the profile leaves empty") << Window::Mms
+        << QStringList{u"rogers-core-appl1.apn"_s, {}, u"user"_s, u"http://mms.gprs.rogers.com"_s, u"10.128.1.69"_s, u"80"_s}
+        << QString();
+    QTest::newRow("MMS values of three operators (Finland)") << Window::Mms
+        << QStringList{u"mms"_s, {}, {}, u"http://mms.elisa.fi"_s, u"213.161.41.57"_s, u"80"_s}
+        << QString();
+    QTest::newRow("SMTP with credentials") << Window::Smtp
+        << QStringList{u"internet.com"_s, u"wapuser1"_s, u"wap"_s} << u"Canada/Roger"_s;
     // clang-format on
 }
 
 void TestCarrierSelection::shouldRecogniseTheOneOperatorThatGivesTheValues()
 {
     QFETCH(Window, window);
-    QFETCH(MmsSettings, mms);
-    QFETCH(SmtpSettings, smtp);
+    QFETCH(QStringList, connection);
     QFETCH(QString, recognised);
 
+    // Recipients and the mail server play no part.
+    MmsSettings mms;
+    mms.Phone1 = u"555"_s;
+    SmtpSettings smtp;
+    smtp.Server = u"smtp.example.org"_s;
+    const auto fill = [&](auto &settings, const auto &map) {
+        for (const auto &field : map.fields) {
+            if (const qsizetype at = connectionFields(map).indexOf(field.control); at >= 0)
+                settings.*field.value = connection.value(at);
+        }
+    };
+    window == Window::Mms ? fill(mms, mmsFieldMap()) : fill(smtp, smtpFieldMap());
     const std::optional<OperatorPick> pick
         = window == Window::Mms ? mms::recogniseOperator(mms) : smtp::recogniseOperator(smtp);
     QCOMPARE(pick ? pick->country + u'/' + pick->operatorName : QString(), recognised);
