@@ -10,7 +10,8 @@
 // It reads where Generate writes (the Path field's folder, then NET.CFG; an empty Path field
 // first opens the folder browser as the folder button does, and a cancel ends it) through
 // ReadNetCfg (netcfg/readnetcfg.h). Anything but this window's section leaves the window as it
-// was, after one message: the reader's reason, or
+// was (a folder just chosen in the browser stays in the Path field), after one message: the
+// reader's reason, or
 //   This NET.CFG holds SMTP settings; read it in the SMTP window.
 // Otherwise, when the connection values are what one operator's pick would give
 // (recogniseOperator), the window shows Auto with that country and operator picked through the
