@@ -9,7 +9,7 @@ build_dir=${BUILD_DIR:-"$repo_root/build"}
 # Debian packages that building, running and testing need.
 required_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     fonts-liberation2 fontconfig
 )
 

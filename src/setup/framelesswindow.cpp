@@ -1,6 +1,7 @@
 #include "setup/framelesswindow.h"
 
 #include "setup/controlbuilder.h"
+#include "setup/desktophints.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,9 +10,9 @@
 #include <QScreen>
 
 FramelessWindow::FramelessWindow(const WindowDesign &design, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
+    : QWidget(parent, unlistedWindowFlags())
 {
-    // A tool window stays out of the task bar; on macOS it must not vanish when we are inactive.
+    // On macOS a tool window must not vanish while we are inactive.
     setAttribute(Qt::WA_MacAlwaysShowToolWindow);
     buildWindow(this, design);
     qApp->installEventFilter(this);
@@ -51,6 +52,13 @@ void FramelessWindow::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
     if (event->isAccepted())
         emit closed();
+}
+
+void FramelessWindow::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        keepOutOfTaskBar(this);
+    QWidget::setVisible(visible);
 }
 
 void FramelessWindow::showEvent(QShowEvent *event)

@@ -30,6 +30,8 @@ public:
 
     QPointF dragAnchor() const { return m_dragAnchor; }
 
+    void setVisible(bool visible) override;
+
 signals:
     // Esc was pressed in this window: the application ends.
     void quitRequested();
