@@ -11,7 +11,9 @@ class QWidget;
 // of the application instead (transient for it, as a tool window is) that carry
 // _NET_WM_STATE_SKIP_TASKBAR and _NET_WM_STATE_SKIP_PAGER. Not ordinary windows: a window
 // manager may take an ordinary window that skips the task bar for a helper that it gives no
-// focus, neither when it appears nor when a dialog over it closes (openbox does).
+// focus, neither when it appears nor when a dialog over it closes (openbox does). Nor tool
+// windows: Qt raises an X11 tool window just before it maps it, and the window system's
+// answer to that misleads Qt about the window's place (see FramelessWindow::setVisible).
 Qt::WindowFlags unlistedWindowFlags();
 
 // Marks the window's native window as one to leave out of the task bar and the pager. Call it

@@ -56,22 +56,23 @@ void FramelessWindow::closeEvent(QCloseEvent *event)
 
 void FramelessWindow::setVisible(bool visible)
 {
+    if (visible && !m_placed) {
+        // Centred before the native window exists, so that it is created in its place and
+        // the window system has no move to report back. On X11 such a report arrives after
+        // the window manager has taken the window into a new frame, which still sits in the
+        // screen's corner; Qt asks where the window is at that moment and keeps the corner
+        // for its place (openbox then places the frame without telling us), so lists,
+        // the folder dialog and message boxes opened there.
+        m_placed = true;
+        if (QScreen *screen = this->screen()) {
+            QRect frame = geometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
     if (visible && !isVisible())
         keepOutOfTaskBar(this);
     QWidget::setVisible(visible);
-}
-
-void FramelessWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    if (QScreen *screen = this->screen()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 bool FramelessWindow::eventFilter(QObject *watched, QEvent *event)

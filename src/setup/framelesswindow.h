@@ -13,7 +13,7 @@
 // the anchor. Presses and moves over controls belong to the controls.
 // Key preview: Esc (character 27) typed anywhere in this window emits quitRequested();
 // every other key goes on to the focused control. Esc in a dialog of ours is the dialog's.
-// The window is centred on its screen when it is first shown.
+// The window is centred on its screen when it is first shown, before the desktop sees it.
 class FramelessWindow : public QWidget
 {
     Q_OBJECT
@@ -42,7 +42,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 // clang-format off
@@ -28,6 +30,21 @@ const WindowDesign &testWindow()
 // clang-format on
 
 constexpr QPoint kHome(100, 100);
+
+// Where the widget stood when its native window was created.
+class CreationSpy : public QObject
+{
+public:
+    std::optional<QPoint> createdAt;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WinIdChange && !createdAt)
+            createdAt = static_cast<QWidget *>(watched)->pos();
+        return false;
+    }
+};
 constexpr QPoint kBackground(20, 20);
 
 } // namespace
@@ -40,6 +57,7 @@ private slots:
     void init();
     void cleanup();
     void shouldBeBorderlessAndCentredOnlyWhenFirstShown();
+    void shouldBeCreatedInItsCentredPlace();
     void shouldFollowThePointerWhileTheLeftButtonAloneIsHeld_data();
     void shouldFollowThePointerWhileTheLeftButtonAloneIsHeld();
     void shouldDragOnlyWithTheLeftButtonAloneFromTheLastPressOfAnyButton();
@@ -78,6 +96,17 @@ void TestFramelessWindow::shouldBeBorderlessAndCentredOnlyWhenFirstShown()
     m_window->hide();
     m_window->show();
     QCOMPARE(m_window->pos(), QPoint(10, 15));
+}
+
+void TestFramelessWindow::shouldBeCreatedInItsCentredPlace()
+{
+    // A window moved after its native window exists is misplaced by X11 window managers.
+    FramelessWindow window(testWindow());
+    CreationSpy spy;
+    window.installEventFilter(&spy);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(spy.createdAt, std::optional<QPoint>(m_window->pos()));
 }
 
 void TestFramelessWindow::shouldFollowThePointerWhileTheLeftButtonAloneIsHeld_data()
