@@ -13,6 +13,13 @@ required_packages=(
     fonts-liberation2 fontconfig
 )
 
+# Debian packages that only the tests need: the checks of the packaging files, and the X
+# server, window manager and X tools of the real-desktop test (tests/desktop/).
+test_packages=(
+    desktop-file-utils appstream
+    xvfb openbox xdotool x11-utils
+)
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"
