@@ -1,3 +1,4 @@
+#include "app/appicon.h"
 #include "app/application.h"
 
 #include <QApplication>
@@ -17,9 +18,11 @@ int main(int argc, char *argv[])
     // a setup window closing while the launcher is hidden is no reason to stop.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // Lets Wayland desktops match the window with the menu entry and its icon.
-    QGuiApplication::setDesktopFileName(
-        QStringLiteral("io.github.camerasettingtool.CameraSettingTool"));
+    // Lets Wayland desktops match the window with the menu entry and its icon; on X11 the
+    // window class (the application name) matches the menu entry's StartupWMClass.
+    QGuiApplication::setDesktopFileName(QLatin1String(kApplicationId));
+    // Every window of ours and every dialog, so that docks and task switchers show it.
+    QApplication::setWindowIcon(applicationIcon());
 
     Application run;
     QObject::connect(&run.launcher(), &LauncherWindow::endRequested, &app,

@@ -1,3 +1,4 @@
+#include "app/appicon.h"
 #include "app/launcherwindow.h"
 #include "common/windowtesting.h"
 
@@ -67,6 +68,7 @@ private slots:
     void shouldComeBackWhereItWasWhenTheSetupWindowCloses();
     void shouldEndTheRunOnEscOrWhenClosedByTheDesktop_data();
     void shouldEndTheRunOnEscOrWhenClosedByTheDesktop();
+    void shouldCarryTheApplicationIconWhereNoneIsInstalled();
 
 private:
     void clickTile(const QString &name)
@@ -265,6 +267,14 @@ void TestLauncher::shouldEndTheRunOnEscOrWhenClosedByTheDesktop()
         m_launcher->close();
     }
     QCOMPARE(end.count(), 1);
+}
+
+void TestLauncher::shouldCarryTheApplicationIconWhereNoneIsInstalled()
+{
+    QIcon::setThemeSearchPaths({});
+    const QIcon icon = applicationIcon();
+    for (int size : {16, 32, 48, 64, 128, 256})
+        QCOMPARE(icon.pixmap(QSize(size, size)).size(), QSize(size, size));
 }
 
 QTEST_MAIN(TestLauncher)
