@@ -39,7 +39,7 @@ const WindowDesign &launcherWindowDesign()
             {"Label3",   ControlKind::Label,        {},       {6600, 3720, 1215, 495},    "Camera", {}, Colour::Highlight, Colour::HighlightText, kSelectorLabel},
             {"Label2",   ControlKind::Label,        {},       {1440, 3720, 1335, 495},    "Language", {}, Colour::Highlight, Colour::HighlightText, kSelectorLabel},
         },
-        {},
+        {"Label6", "Label5"},
         {{"Label2", "Combo1"}, {"Label3", "Combo2"}},
     };
     return design;

@@ -1,18 +1,21 @@
 #include "app/launcherwindow.h"
 
-#include "app/clickfilter.h"
+#include "app/launchertile.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 LauncherWindow::LauncherWindow(QWidget *parent)
     : FramelessWindow(launcherWindowDesign(), parent)
 {
     // Its tile captions, disabled selectors and Camera tile are as its table declares them;
     // key preview is every FramelessWindow's.
-    connect(new ClickFilter(control(QStringLiteral("Label5"))), &ClickFilter::clicked, this,
-            &LauncherWindow::openMmsWindow);
-    connect(new ClickFilter(control(QStringLiteral("Label6"))), &ClickFilter::clicked, this,
-            &LauncherWindow::openSmtpWindow);
+    connect(new LauncherTile(control<QLabel>(QStringLiteral("Label5"))),
+            &LauncherTile::activated, this, &LauncherWindow::openMmsWindow);
+    connect(new LauncherTile(control<QLabel>(QStringLiteral("Label6"))),
+            &LauncherTile::activated, this, &LauncherWindow::openSmtpWindow);
+    // No tile has the focus before Tab gives it one: the launcher opens as designed.
+    setFocus();
 
     connect(this, &FramelessWindow::quitRequested, this, &LauncherWindow::endRequested);
     // Never left running without a window: closed by the desktop, the launcher ends the run.

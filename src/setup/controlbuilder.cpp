@@ -287,6 +287,9 @@ void buildWindow(QWidget *window, const WindowDesign &design)
                      qPrintable(name));
             continue;
         }
+        // A control in the tab order takes the focus (a launcher tile is a label otherwise).
+        if (widget->focusPolicy() == Qt::NoFocus)
+            widget->setFocusPolicy(Qt::TabFocus);
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;

@@ -3,6 +3,7 @@
 #include "setup/controlbuilder.h"
 #include "setup/desktophints.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -83,6 +84,13 @@ bool FramelessWindow::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Escape || key->text() == QChar(27)) {
             emit quitRequested();
+            return true;
+        }
+        // Enter presses a focused button, as Space does (Qt leaves Enter to dialogs' buttons).
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && !key->isAutoRepeat() && button->isEnabled()) {
+            button->click();
             return true;
         }
     }

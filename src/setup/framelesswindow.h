@@ -12,7 +12,8 @@
 // a move with exactly the left button held moves the window by the pointer's offset from
 // the anchor. Presses and moves over controls belong to the controls.
 // Key preview: Esc (character 27) typed anywhere in this window emits quitRequested();
-// every other key goes on to the focused control. Esc in a dialog of ours is the dialog's.
+// Enter on a focused button presses it; every other key goes on to the focused control.
+// Esc in a dialog of ours is the dialog's.
 // The window is centred on its screen when it is first shown, before the desktop sees it.
 class FramelessWindow : public QWidget
 {

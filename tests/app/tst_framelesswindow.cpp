@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -66,6 +67,8 @@ private slots:
     void shouldRequestTheEndOnEscWhereverTheFocusIs_data();
     void shouldRequestTheEndOnEscWhereverTheFocusIs();
     void shouldPassOtherKeysToTheFocusedControl();
+    void shouldPressAFocusedButtonWithEnterAsWithSpace_data();
+    void shouldPressAFocusedButtonWithEnterAsWithSpace();
     void shouldLeaveEscInADialogToTheDialog();
 
 private:
@@ -210,6 +213,27 @@ void TestFramelessWindow::shouldPassOtherKeysToTheFocusedControl()
     QTest::keyClick(field, Qt::Key_Backspace);
     QCOMPARE(field->text(), "a1 ");
     QCOMPARE(quit.count(), 0);
+}
+
+void TestFramelessWindow::shouldPressAFocusedButtonWithEnterAsWithSpace_data()
+{
+    QTest::addColumn<int>("key");
+
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestFramelessWindow::shouldPressAFocusedButtonWithEnterAsWithSpace()
+{
+    QFETCH(int, key);
+    auto *button = m_window->control<QPushButton>("Command1");
+    QVERIFY(button);
+    button->setFocus();
+    QSignalSpy clicked(button, &QAbstractButton::clicked);
+
+    QTest::keyClick(button, Qt::Key(key));
+    QCOMPARE(clicked.count(), 1);
 }
 
 void TestFramelessWindow::shouldLeaveEscInADialogToTheDialog()

@@ -65,6 +65,8 @@ private slots:
     void shouldOpenATilesWindowInItsPlaceWithItsCaptions_data();
     void shouldOpenATilesWindowInItsPlaceWithItsCaptions();
     void shouldDoNothingForTheCameraTileOrAMissingWindow();
+    void shouldOpenATileWithTheKeyboard_data();
+    void shouldOpenATileWithTheKeyboard();
     void shouldComeBackWhereItWasWhenTheSetupWindowCloses();
     void shouldEndTheRunOnEscOrWhenClosedByTheDesktop_data();
     void shouldEndTheRunOnEscOrWhenClosedByTheDesktop();
@@ -219,6 +221,40 @@ void TestLauncher::shouldDoNothingForTheCameraTileOrAMissingWindow()
     clickTile("Label6"); // no SMTP window given
     QCOMPARE(m_mms.made, 0);
     QVERIFY(m_launcher->isVisible());
+}
+
+void TestLauncher::shouldOpenATileWithTheKeyboard_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("mmsOpened");
+    QTest::addColumn<int>("smtpOpened");
+
+    QTest::newRow("no tile has the focus at first") << QList<int> {Qt::Key_Return} << 0 << 0;
+    QTest::newRow("Tab, Enter: the left tile")
+        << QList<int> {Qt::Key_Tab, Qt::Key_Return} << 0 << 1;
+    QTest::newRow("Tab, keypad Enter") << QList<int> {Qt::Key_Tab, Qt::Key_Enter} << 0 << 1;
+    QTest::newRow("Tab twice, Space")
+        << QList<int> {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space} << 1 << 0;
+    QTest::newRow("Tab thrice: round again")
+        << QList<int> {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return} << 0 << 1;
+}
+
+void TestLauncher::shouldOpenATileWithTheKeyboard()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, mmsOpened);
+    QFETCH(int, smtpOpened);
+    m_launcher->setSmtpWindowFactory(m_smtp.factory(), stubCaptions());
+    m_launcher->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_launcher.get()));
+
+    for (int key : keys) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, Qt::Key(key));
+    }
+    QCOMPARE(m_mms.made, mmsOpened);
+    QCOMPARE(m_smtp.made, smtpOpened);
 }
 
 void TestLauncher::shouldComeBackWhereItWasWhenTheSetupWindowCloses()

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+class QLabel;
+
+// A tile of the launcher: a label, as designed, that opens its window with a click (the left
+// button pressed and released over it), or from the keyboard: it takes the focus with Tab,
+// shows a focus mark inside its border while it has it, and Enter or Space activates it.
+// A disabled tile does nothing. The tile is the label's child and goes with it.
+class LauncherTile : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LauncherTile(QLabel *label);
+
+    QLabel *label() const { return m_label; }
+
+signals:
+    void activated();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void activate();
+    void paintFocusMark();
+
+    QLabel *m_label;
+    bool m_pressed = false;
+};
