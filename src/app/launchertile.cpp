@@ -1,14 +1,64 @@
 #include "app/launchertile.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+LauncherTile *tileOf(QObject *object)
+{
+    return object->findChild<LauncherTile *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+class AccessibleTile final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleTile(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::Button)
+    { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text().trimmed();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            tileOf(widget())->activate();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *accessibleTile(const QString &, QObject *object)
+{
+    auto *label = qobject_cast<QLabel *>(object);
+    return label && tileOf(label) ? new AccessibleTile(label) : nullptr;
+}
+
+} // namespace
+
 LauncherTile::LauncherTile(QLabel *label)
     : QObject(label)
     , m_label(label)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(&accessibleTile), true);
+    Q_UNUSED(factoryInstalled);
+    // Qt met the label as a label already (setting its caption announces it): forget that.
+    if (QAccessibleInterface *known = QAccessible::queryAccessibleInterface(label))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
     // Tab only: a click opens the tile without leaving a focus mark behind.
     label->setFocusPolicy(Qt::TabFocus);
     label->installEventFilter(this);

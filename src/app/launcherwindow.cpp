@@ -10,10 +10,11 @@ LauncherWindow::LauncherWindow(QWidget *parent)
 {
     // Its tile captions, disabled selectors and Camera tile are as its table declares them;
     // key preview is every FramelessWindow's.
-    connect(new LauncherTile(control<QLabel>(QStringLiteral("Label5"))),
-            &LauncherTile::activated, this, &LauncherWindow::openMmsWindow);
-    connect(new LauncherTile(control<QLabel>(QStringLiteral("Label6"))),
-            &LauncherTile::activated, this, &LauncherWindow::openSmtpWindow);
+    connect(new LauncherTile(control<QLabel>(QStringLiteral("Label5"))), &LauncherTile::activated,
+            this, &LauncherWindow::openMmsWindow);
+    connect(new LauncherTile(control<QLabel>(QStringLiteral("Label6"))), &LauncherTile::activated,
+            this, &LauncherWindow::openSmtpWindow);
+    new LauncherTile(control<QLabel>(QStringLiteral("Label4"))); // disabled, as designed
     // No tile has the focus before Tab gives it one: the launcher opens as designed.
     setFocus();
 
