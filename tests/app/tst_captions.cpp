@@ -1,5 +1,8 @@
 #include "app/captions.h"
 #include "app/launcherwindow.h"
+#include "setup/mmswindow.h"
+#include "setup/smtpwindow.h"
+#include "setup/wrappinglabel.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -44,6 +47,8 @@ private slots:
     void shouldCaptionEveryTargetFromTheExactLanguagesRowOnly();
     void shouldHaveARowForEveryLanguageOfTheLauncher_data();
     void shouldHaveARowForEveryLanguageOfTheLauncher();
+    void shouldShowEveryEnglishCaptionWhole_data();
+    void shouldShowEveryEnglishCaptionWhole();
 };
 
 void TestCaptions::shouldCaptionEveryTargetFromTheExactLanguagesRowOnly_data()
@@ -124,6 +129,44 @@ void TestCaptions::shouldHaveARowForEveryLanguageOfTheLauncher()
     for (int i = 0; i < languages->count(); ++i)
         selectorLanguages << languages->itemText(i);
     QCOMPARE(rowLanguages, selectorLanguages);
+}
+
+void TestCaptions::shouldShowEveryEnglishCaptionWhole_data()
+{
+    QTest::addColumn<QString>("window");
+
+    QTest::newRow("launcher") << "launcher";
+    QTest::newRow("MMS") << "MMS";
+    QTest::newRow("SMTP") << "SMTP";
+}
+
+void TestCaptions::shouldShowEveryEnglishCaptionWhole()
+{
+    QFETCH(QString, window);
+    SslValue ssl;
+    std::unique_ptr<QWidget> made;
+    if (window == "launcher") {
+        made = std::make_unique<LauncherWindow>();
+    } else if (window == "MMS") {
+        made = std::make_unique<MmsWindow>();
+        applyCaptions(made.get(), mmsCaptionTable(), "English");
+    } else {
+        made = std::make_unique<SmtpWindow>(ssl);
+        applyCaptions(made.get(), smtpCaptionTable(), "English");
+    }
+
+    QStringList clipped;
+    for (const QLabel *label : made->findChildren<QLabel *>()) {
+        if (label->text().isEmpty() || qobject_cast<const WrappingLabel *>(label))
+            continue; // the logo, and the tiles, whose captions wrap
+        // Drawn from the top left corner, the baseline one ascent down.
+        const QFontMetricsF metrics(label->font());
+        const QRectF ink = metrics.tightBoundingRect(label->text());
+        const qreal width = ink.right(), height = metrics.ascent() + ink.bottom();
+        if (width > label->width() || height > label->height())
+            clipped.append(QStringLiteral("%1 \"%2\"").arg(label->objectName(), label->text()));
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestCaptions)
