@@ -12,34 +12,6 @@ namespace {
 const QString kFolderBrowserTitle = QStringLiteral("请选择软件安装路径：");
 const QString kFailed = QStringLiteral("Create configure file failed.");
 
-// What Generate does once the settings are read: warnings, the values checked, then the file.
-template<typename Settings>
-void generate(FileActionHost &host, const FieldMap<Settings> &map, const Settings &settings,
-              StoredFileWriter &writer)
-{
-    if (settings.Phone1.isEmpty())
-        host.showMessage(QStringLiteral("Need Phone Number Input"));
-    if (settings.Email1.isEmpty())
-        host.showMessage(QStringLiteral("Need Email Input"));
-
-    QList<LabelledValue> values;
-    for (const Field<Settings> &field : map.fields)
-        values.append({host.labelOf(field.control), settings.*field.value});
-    if (const QStringList refused = unfaithfulValueLines(values); !refused.isEmpty()) {
-        host.showMessage(kFailed + u'\n' + refused.join(u'\n'));
-        return;
-    }
-
-    const QString destination = destinationPath(host.text(map.pathField), platformSeparators());
-    QString error;
-    const std::optional<QByteArray> stored = EncodeNetCfg(ComposeNetCfg(settings), &error);
-    if (!stored || !writer.write(destination, *stored, &error)) {
-        host.showMessage(kFailed + u'\n' + error);
-        return;
-    }
-    host.showMessage(QStringLiteral("Create configure file success."));
-}
-
 } // namespace
 
 void ChooseFolder(FileActionHost &host, const QString &pathField)
@@ -52,6 +24,86 @@ void ChooseFolder(FileActionHost &host, const QString &pathField)
     host.setText(pathField,
                  pathFieldForFolder(QDir::toNativeSeparators(*folder), platformSeparators(),
                                     QDir::separator()));
+}
+
+namespace {
+
+template<typename Settings> QStringList warningsFor(const Settings &settings)
+{
+    QStringList warnings;
+    if (settings.Phone1.isEmpty())
+        warnings.append(QStringLiteral("Need Phone Number Input"));
+    if (settings.Email1.isEmpty())
+        warnings.append(QStringLiteral("Need Email Input"));
+    return warnings;
+}
+
+template<typename Settings>
+GenerateResult checkAndWrite(const Settings &settings, const FieldMap<Settings> &map,
+                             const FieldLabel &labelOf, const QString &pathText,
+                             StoredFileWriter &writer)
+{
+    QList<LabelledValue> values;
+    for (const Field<Settings> &field : map.fields)
+        values.append({labelOf(field.control), settings.*field.value});
+    if (const QStringList refused = unfaithfulValueLines(values); !refused.isEmpty())
+        return {false, kFailed + u'\n' + refused.join(u'\n')};
+
+    const QString destination = destinationPath(pathText, platformSeparators());
+    QString error;
+    const std::optional<QByteArray> stored = EncodeNetCfg(ComposeNetCfg(settings), &error);
+    if (!stored || !writer.write(destination, *stored, &error))
+        return {false, kFailed + u'\n' + error};
+    return {true, QStringLiteral("Create configure file success.")};
+}
+
+// What Generate does once the settings are read: warnings, the values checked, then the file.
+template<typename Settings>
+void generate(FileActionHost &host, const FieldMap<Settings> &map, const Settings &settings,
+              StoredFileWriter &writer)
+{
+    for (const QString &warning : recipientWarnings(settings))
+        host.showMessage(warning);
+    const FieldLabel labelOf = [&host](const QString &control) {
+        return host.labelOf(control);
+    };
+    host.showMessage(writeSection(settings, labelOf, host.text(map.pathField), writer).message);
+}
+
+} // namespace
+
+QStringList recipientWarnings(const MmsSettings &settings)
+{
+    return warningsFor(settings);
+}
+
+QStringList recipientWarnings(const SmtpSettings &settings)
+{
+    return warningsFor(settings);
+}
+
+GenerateResult writeSection(const MmsSettings &settings, const FieldLabel &labelOf,
+                            const QString &pathText, StoredFileWriter &writer)
+{
+    return checkAndWrite(settings, mmsFieldMap(), labelOf, pathText, writer);
+}
+
+GenerateResult writeSection(const SmtpSettings &settings, const FieldLabel &labelOf,
+                            const QString &pathText, StoredFileWriter &writer)
+{
+    return checkAndWrite(settings, smtpFieldMap(), labelOf, pathText, writer);
+}
+
+SmtpSettings readSmtpSettings(const NamedControls &controls, SslValue &ssl)
+{
+    SmtpSettings settings = readSettings(controls, smtpFieldMap());
+    // The SSL box says "YES" or "NO"; anything else keeps the value last set in this run.
+    if (settings.SSL == u"YES")
+        ssl.text = QStringLiteral("1");
+    if (settings.SSL == u"NO")
+        ssl.text = QStringLiteral("0");
+    settings.SSL = ssl.text;
+    return settings;
 }
 
 void GenerateMms(FileActionHost &host, StoredFileWriter &writer)
@@ -68,15 +120,7 @@ void GenerateMms(FileActionHost &host)
 
 void GenerateSmtp(FileActionHost &host, SslValue &ssl, StoredFileWriter &writer)
 {
-    const FieldMap<SmtpSettings> &map = smtpFieldMap();
-    SmtpSettings settings = readSettings(host, map);
-    // The SSL box says "YES" or "NO"; anything else keeps the value last set in this run.
-    if (settings.SSL == u"YES")
-        ssl.text = QStringLiteral("1");
-    if (settings.SSL == u"NO")
-        ssl.text = QStringLiteral("0");
-    settings.SSL = ssl.text;
-    generate(host, map, settings, writer);
+    generate(host, smtpFieldMap(), readSmtpSettings(host, ssl), writer);
 }
 
 void GenerateSmtp(FileActionHost &host, SslValue &ssl)

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "netcfg/namedcontrols.h"
+#include "netcfg/settings.h"
 #include "netcfg/storedfilewriter.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // What the two file actions need of a setup window: its controls with their labels, and its
@@ -46,3 +49,32 @@ void GenerateMms(FileActionHost &host, StoredFileWriter &writer);
 void GenerateMms(FileActionHost &host);
 void GenerateSmtp(FileActionHost &host, SslValue &ssl, StoredFileWriter &writer);
 void GenerateSmtp(FileActionHost &host, SslValue &ssl);
+
+// Generate's steps once the settings are read, shared by the windows and the command line.
+
+// The reminders given before writing, in order: "Need Phone Number Input" when Phone 1 is
+// empty, "Need Email Input" when Email 1 is empty. The file is written all the same.
+QStringList recipientWarnings(const MmsSettings &settings);
+QStringList recipientWarnings(const SmtpSettings &settings);
+
+// Names a field of the window's field map, given by its control, to the user.
+using FieldLabel = std::function<QString(const QString &control)>;
+
+struct GenerateResult
+{
+    bool written = false;
+    // "Create configure file success.", or "Create configure file failed." and the reason
+    // on the next lines.
+    QString message;
+};
+
+// Checks every value, naming a refused one by labelOf (nothing is written then), and writes
+// the section where pathText, read as the Path field's text, says (destination.h).
+GenerateResult writeSection(const MmsSettings &settings, const FieldLabel &labelOf,
+                            const QString &pathText, StoredFileWriter &writer);
+GenerateResult writeSection(const SmtpSettings &settings, const FieldLabel &labelOf,
+                            const QString &pathText, StoredFileWriter &writer);
+
+// The SMTP window's settings as Generate writes them: SSL "1" for the SSL box's "YES", "0"
+// for its "NO"; any other text keeps ssl, the value last set in this run.
+SmtpSettings readSmtpSettings(const NamedControls &controls, SslValue &ssl);
