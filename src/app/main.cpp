@@ -1,10 +1,15 @@
 #include "app/appicon.h"
 #include "app/application.h"
+#include "cli/commandline.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // A command (camera-setting-tool mms ...) needs no window and no display.
+    if (isCommandLine(argc, argv))
+        return runCommandLine(argc, argv);
+
     // The windows are borderless and moved by the program itself while the user drags them,
     // which Wayland does not allow a client to do: run through XWayland where it is there.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")

@@ -4,8 +4,8 @@
 // built here from literal lines.
 #include "app/application.h"
 #include "common/fakedialogs.h"
+#include "common/recordedruns.h"
 #include "common/windowtesting.h"
-#include "netcfg/netcfg.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -113,39 +113,6 @@ void typeInto(const QWidget *window, const QString &name, const QString &text)
 void click(const QWidget *window, const QString &button)
 {
     QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
-}
-
-// The stored NET.CFG of these plain lines, each ended by CR LF.
-QByteArray storedFile(const QStringList &lines)
-{
-    QByteArray plain;
-    for (const QString &line : lines)
-        plain += line.toLatin1() + "\r\n";
-    return EncodeNetCfg(plain).value_or(QByteArray());
-}
-
-// The lines of a stored file read back as plain text, so that a difference reads as a line.
-QStringList plainLines(const QByteArray &stored)
-{
-    QByteArray plain;
-    for (const char byte : stored) {
-        const auto b = uchar(byte);
-        if (b >= 0x0F && b <= 0x18)
-            plain += char(b + 33); // digits
-        else if (b >= 0x80 && b <= 0x99)
-            plain += char(b - 31); // lower case
-        else if (b >= 0x61 && b <= 0x7A)
-            plain += char(b - 32); // upper case
-        else if (const qsizetype at = QByteArray("\xFF\xFE\xFD\xFC\xFB\xF1\xF2").indexOf(byte);
-                 at >= 0)
-            plain += "[]@=.\n\r"[at];
-        else
-            plain += byte;
-    }
-    QStringList lines = QString::fromLatin1(plain).split(QStringLiteral("\r\n"));
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 } // namespace
@@ -313,95 +280,32 @@ void TestEndToEnd::shouldShowTheTilesAsWhiteSquaresWithBlueNames()
 
 void TestEndToEnd::shouldWriteTheFileOfARunThroughTheWindow_data()
 {
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<QString>("country"); // picked with the mouse; empty: none
-    QTest::addColumn<QString>("operatorName"); // picked with the keyboard; empty: the default
-    QTest::addColumn<Texts>("manual"); // typed in Manual mode, then back to Auto; empty: Auto
-    QTest::addColumn<Texts>("typed");
-    QTest::addColumn<QString>("ssl"); // picked in the SSL box; empty: left at "YES"
-    QTest::addColumn<QStringList>("lines");
-
-    // clang-format off
-    QTest::newRow("MMS: Germany, then T-Mobile with its account")
-        << Kind::Mms << "Germany" << "T-Mobile" << Texts{}
-        << Texts{{"Text7", "+49 170 1234567"}, {"Text8", "0170 7654321"},
-                 {"Text12", "camera@example.org"}, {"Text14", "third@example.org"}}
-        << QString()
-        << QStringList{"[MMS]", "URL=http://mms.t-mobile.de/servlets/mms", "APN=internet.t-mobile",
-                       "IP=172.28.23.131", "Port=8008",
-                       "Phone1=+49 170 1234567", "Phone2=0170 7654321", "Phone3=", "Phone4=", "Phone5=",
-                       "Email1=camera@example.org", "Email2=", "Email3=third@example.org", "Email4=", "Email5=",
-                       "APNAccount=t-mobile", "APNPassword=tm"};
-    QTest::newRow("MMS: Canada, then values typed in Manual mode, back to Auto")
-        << Kind::Mms << "Canada" << QString()
-        << Texts{{"Text1", "my.apn"}, {"Text2", "secret"}, {"Text3", "user"},
-                 {"Text4", "http://10.0.0.1:8002/mms"}, {"Text5", "010.000.000.172"}, {"Text6", "9201"}}
-        << Texts{{"Text7", "5550001"}, {"Text11", " 5 "}, {"Text12", "me@example.org"},
-                 {"Text16", "five@example.org"}}
-        << QString()
-        << QStringList{"[MMS]", "URL=http://10.0.0.1:8002/mms", "APN=my.apn", "IP=010.000.000.172",
-                       "Port=9201",
-                       "Phone1=5550001", "Phone2=", "Phone3=", "Phone4=", "Phone5= 5 ",
-                       "Email1=me@example.org", "Email2=", "Email3=", "Email4=", "Email5=five@example.org",
-                       "APNAccount=user", "APNPassword=secret"};
-    QTest::newRow("SMTP: Slovakia, then O2 with its mail server")
-        << Kind::Smtp << "Slovakia" << "O2" << Texts{}
-        << Texts{{"Text6", "camera@example.org"}, {"Text17", "pa=ss"}, {"Text7", "+421 900 000 000"},
-                 {"Text12", "me@example.org"}, {"Text13", "you@example.org"}}
-        << QString()
-        << QStringList{"[SMTP]", "APN=o2internet", "Server=smtp.o2.sk", "Port=25",
-                       "Sender=camera@example.org", "Password=pa=ss",
-                       "Email1=me@example.org", "Email2=you@example.org", "Email3=", "Email4=", "Email5=",
-                       "SSL=0", "Phone1=+421 900 000 000", "APNAccount=", "APNPassword="};
-    QTest::newRow("SMTP: Canada, then Roger with its account")
-        << Kind::Smtp << "Canada" << "Roger" << Texts{}
-        << Texts{{"Text4", "smtp.example.org"}, {"Text5", "465"}, {"Text6", "cam@example.org"},
-                 {"Text17", "secret"}, {"Text7", "5551234"}, {"Text12", "me@example.org"}}
-        << QString()
-        << QStringList{"[SMTP]", "APN=internet.com", "Server=smtp.example.org", "Port=465",
-                       "Sender=cam@example.org", "Password=secret",
-                       "Email1=me@example.org", "Email2=", "Email3=", "Email4=", "Email5=",
-                       "SSL=1", "Phone1=5551234", "APNAccount=wapuser1", "APNPassword=wap"};
-    QTest::newRow("SMTP: Canada, then values typed in Manual mode, back to Auto")
-        << Kind::Smtp << "Canada" << QString()
-        << Texts{{"Text1", "data.apn"}, {"Text2", "user"}, {"Text3", "secret"}}
-        << Texts{{"Text4", "mail.example.org"}, {"Text5", "587"}, {"Text6", "cam@example.org"},
-                 {"Text17", "pw"}, {"Text7", "12345"}, {"Text12", "me@example.org"},
-                 {"Text16", "last@example.org"}}
-        << "NO"
-        << QStringList{"[SMTP]", "APN=data.apn", "Server=mail.example.org", "Port=587",
-                       "Sender=cam@example.org", "Password=pw",
-                       "Email1=me@example.org", "Email2=", "Email3=", "Email4=", "Email5=last@example.org",
-                       "SSL=0", "Phone1=12345", "APNAccount=user", "APNPassword=secret"};
-    // clang-format on
+    QTest::addColumn<RecordedRun>("run");
+    for (const RecordedRun &run : recordedRuns())
+        QTest::newRow(run.name) << run;
 }
 
 void TestEndToEnd::shouldWriteTheFileOfARunThroughTheWindow()
 {
-    QFETCH(Kind, kind);
-    QFETCH(QString, country);
-    QFETCH(QString, operatorName);
-    QFETCH(Texts, manual);
-    QFETCH(Texts, typed);
-    QFETCH(QString, ssl);
-    QFETCH(QStringList, lines);
+    QFETCH(RecordedRun, run);
+    const Kind kind = run.smtp ? Kind::Smtp : Kind::Mms;
 
     QWidget *window = openFromTile(kind);
     QVERIFY(window);
-    if (!country.isEmpty())
-        pickWithMouse(box(window, "Combo3"), country);
-    if (!operatorName.isEmpty())
-        pickWithKeyboard(box(window, "Combo4"), operatorName);
-    if (!manual.isEmpty()) {
+    if (!run.country.isEmpty())
+        pickWithMouse(box(window, "Combo3"), run.country);
+    if (!run.operatorName.isEmpty())
+        pickWithKeyboard(box(window, "Combo4"), run.operatorName);
+    if (!run.manual.isEmpty()) {
         pickWithMouse(box(window, modeBoxOf(kind)), "Manual");
-        for (auto it = manual.cbegin(); it != manual.cend(); ++it)
-            typeInto(window, it.key(), it.value());
+        for (const TypedValue &value : run.manual)
+            typeInto(window, value.control, value.text);
         pickWithKeyboard(box(window, modeBoxOf(kind)), "Auto");
     }
-    for (auto it = typed.cbegin(); it != typed.cend(); ++it)
-        typeInto(window, it.key(), it.value());
-    if (!ssl.isEmpty())
-        pickWithMouse(box(window, "Combo5"), ssl);
+    for (const TypedValue &value : run.typed)
+        typeInto(window, value.control, value.text);
+    if (!run.ssl.isEmpty())
+        pickWithMouse(box(window, "Combo5"), run.ssl);
     if (QTest::currentTestFailed())
         return;
 
@@ -411,8 +315,8 @@ void TestEndToEnd::shouldWriteTheFileOfARunThroughTheWindow()
 
     QCOMPARE(m_dialogs.messages, (QList<FakeDialogs::Message> {{kApplicationTitle, kSuccess}}));
     const QByteArray file = readFile(destination());
-    QCOMPARE(plainLines(file), lines);
-    QCOMPARE(file, storedFile(lines));
+    QCOMPARE(plainLines(file), run.lines);
+    QCOMPARE(file, storedFile(run.lines));
 }
 
 // --- Exit, reopening and the end of the run -------------------------------------------
