@@ -1,4 +1,5 @@
-# Install rules (executable, menu entry, icons, AppStream metainfo) and the Debian package.
+# Install rules (executable, manual page, menu entry, icons, AppStream metainfo) and the
+# Debian package.
 #
 #   cmake --install BUILD [--prefix DIR]   installs into the standard freedesktop places
 #   cmake --build BUILD --target package   builds camera-setting-tool_VERSION_ARCH.deb
@@ -44,6 +45,24 @@ foreach(size IN ITEMS 16 32 48 64 128 256)
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
 endforeach()
 
+# The manual page, compressed as Debian ships manual pages: gzip -9, with no name or time
+# stamp in the header, so that every build gives the same bytes.
+set(CST_MAN_PAGE "${CST_PACKAGING_DIR}/camera-setting-tool.1")
+find_program(CST_GZIP gzip)
+if(CST_GZIP)
+    set(_cst_man_copy "${PROJECT_BINARY_DIR}/packaging/camera-setting-tool.1")
+    add_custom_command(OUTPUT "${_cst_man_copy}.gz"
+        COMMAND "${CMAKE_COMMAND}" -E copy "${CST_MAN_PAGE}" "${_cst_man_copy}"
+        COMMAND "${CST_GZIP}" -9nf "${_cst_man_copy}"
+        DEPENDS "${CST_MAN_PAGE}"
+        COMMENT "Compressing the manual page"
+        VERBATIM)
+    add_custom_target(man_page ALL DEPENDS "${_cst_man_copy}.gz")
+    install(FILES "${_cst_man_copy}.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+else()
+    install(FILES "${CST_MAN_PAGE}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+endif()
+
 # Debian wants a copyright file in the package's documentation folder. It takes the licence
 # text from the source tree's licence file once there is one.
 set(CST_LICENSE_FILE "")
@@ -87,7 +106,8 @@ the phone numbers and e-mail addresses that are to receive the camera's pictures
 the card's folder and press Generate.
 
 Two configurations are offered: MMS (pictures sent as MMS messages) and SMTP (pictures
-sent by e-mail through an outgoing mail server).")
+sent by e-mail through an outgoing mail server). A command line writes the same file from
+scripts, without a display, to prepare many cards.")
 if(CST_LICENSE_FILE)
     set(CPACK_RESOURCE_FILE_LICENSE "${CST_LICENSE_FILE}")
 endif()
