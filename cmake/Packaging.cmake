@@ -105,9 +105,9 @@ the built-in carrier database (which fills in the operator's connection paramete
 the phone numbers and e-mail addresses that are to receive the camera's pictures, choose
 the card's folder and press Generate.
 
-Two configurations are offered: MMS (pictures sent as MMS messages) and SMTP (pictures
-sent by e-mail through an outgoing mail server). A command line writes the same file from
-scripts, without a display, to prepare many cards.")
+Two configurations are offered: MMS (pictures sent as MMS messages) and SMTP
+(pictures sent by e-mail through an outgoing mail server). A command line
+writes the same file from scripts, without a display, to prepare many cards.")
 if(CST_LICENSE_FILE)
     set(CPACK_RESOURCE_FILE_LICENSE "${CST_LICENSE_FILE}")
 endif()
