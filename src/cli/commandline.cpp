@@ -7,6 +7,7 @@
 #include "netcfg/fieldmap.h"
 #include "netcfg/fileactions.h"
 #include "netcfg/netcfg.h"
+#include "netcfg/readnetcfg.h"
 #include "netcfg/sectionkeys.h"
 
 #include <QCommandLineParser>
@@ -437,6 +438,17 @@ int carriersCommand(const QStringList &arguments)
     return smtpWindow ? listOperators<SmtpSettings>(parser.value(country)) : Done;
 }
 
+// A section as plain text: its header, then one key=value line per key, each ended by LF.
+template<typename Settings, std::size_t N>
+QString sectionText(const QString &header, const SectionKey<Settings> (&keys)[N],
+                    const Settings &settings)
+{
+    QString text = header + u'\n';
+    for (const SectionKey<Settings> &key : keys)
+        text += QLatin1String(key.key) + u'=' + settings.*key.value + u'\n';
+    return text;
+}
+
 int readCommand(const QStringList &arguments)
 {
     const QString command = u"read"_s;
@@ -456,13 +468,20 @@ int readCommand(const QStringList &arguments)
         return usageError(command, u"name one NET.CFG, or the card's folder: read PATH."_s);
     const QString path = parser.positionalArguments().first();
     const QString file = QFileInfo(path).isDir() ? QDir(path).filePath(u"NET.CFG"_s) : path;
-    Q_UNUSED(file)
 
-    // NOT BUILT YET: the NET.CFG reader (decode, convert, parse) is coming to netcfg/. With
-    // it, read file and print its section and key=value lines, LF-ended, on standard output
-    // (Done), or its reason for a missing, wrong or junk file on standard error (Failed).
-    err(kProgram + u" read: not built yet"_s);
-    return Usage;
+    const NetCfgRead read = ReadNetCfg(file);
+    if (!read.ok()) {
+        err(read.error);
+        return Failed;
+    }
+    if (read.section == NetCfgSection::Mms)
+        print(stdout, sectionText(Window<MmsSettings>::section(), kMmsSectionKeys, read.mms));
+    else
+        print(stdout, sectionText(Window<SmtpSettings>::section(), kSmtpSectionKeys, read.smtp));
+    if (!read.repeatedKeys.isEmpty())
+        err(kProgram + u" read: NET.CFG gives %1 more than once; the first line of each counts."_s
+                           .arg(read.repeatedKeys.join(u", "_s)));
+    return Done;
 }
 
 const QString kHelp = u"Usage: camera-setting-tool [COMMAND [options]]\n"

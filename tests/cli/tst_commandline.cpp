@@ -50,8 +50,8 @@ class TestCommandLine : public QObject
 private slots:
     void shouldExitWithTheStatusAndMessagesOfEachOutcome_data();
     void shouldExitWithTheStatusAndMessagesOfEachOutcome();
-    void shouldWriteTheSameFileAsTheWindow_data();
-    void shouldWriteTheSameFileAsTheWindow();
+    void shouldWriteTheSameFileAsTheWindowAndReadItBack_data();
+    void shouldWriteTheSameFileAsTheWindowAndReadItBack();
     void shouldLeaveEverythingElseToTheWindows_data();
     void shouldLeaveEverythingElseToTheWindows();
 };
@@ -106,10 +106,8 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
         << QStringList{"mms", "--phone1", "1"} << 2 << noFile
         << "camera-setting-tool mms: --out PATH is missing: name the card's folder, or the NET.CFG "
            "file on it.\n" << false;
-    // Until the NET.CFG reader is there.
-    QTest::newRow("read")
-        << QStringList{"read", "{dir}"} << 2 << noFile << "camera-setting-tool read: not built yet\n"
-        << false;
+    QTest::newRow("read of a card without NET.CFG")
+        << QStringList{"read", "{dir}"} << 1 << noFile << "There is no NET.CFG in {dir}.\n" << false;
     QTest::newRow("a country's operators and their values")
         << QStringList{"carriers", "smtp", "--country", "Slovakia"} << 0
         << "[SMTP]\n"
@@ -141,14 +139,14 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome()
     QCOMPARE(QFile::exists(card.filePath(QStringLiteral("NET.CFG"))), written);
 }
 
-void TestCommandLine::shouldWriteTheSameFileAsTheWindow_data()
+void TestCommandLine::shouldWriteTheSameFileAsTheWindowAndReadItBack_data()
 {
     QTest::addColumn<RecordedRun>("run");
     for (const RecordedRun &run : recordedRuns())
         QTest::newRow(run.name) << run;
 }
 
-void TestCommandLine::shouldWriteTheSameFileAsTheWindow()
+void TestCommandLine::shouldWriteTheSameFileAsTheWindowAndReadItBack()
 {
     QFETCH(RecordedRun, run);
     QStringList arguments {run.smtp ? "smtp" : "mms"};
@@ -171,6 +169,11 @@ void TestCommandLine::shouldWriteTheSameFileAsTheWindow()
     const QByteArray stored = file.readAll();
     QCOMPARE(plainLines(stored), run.lines);
     QCOMPARE(stored, storedFile(run.lines));
+
+    const Finished read = runProgram({"read", card.path()}, card.path());
+    QCOMPARE(read.err, QString());
+    QCOMPARE(read.out, run.lines.join(u'\n') + u'\n');
+    QCOMPARE(read.status, 0);
 }
 
 void TestCommandLine::shouldLeaveEverythingElseToTheWindows_data()
