@@ -47,13 +47,18 @@ template<typename Settings> struct FieldMap : WindowControls
 const FieldMap<MmsSettings> &mmsFieldMap();
 const FieldMap<SmtpSettings> &smtpFieldMap();
 
-// The connection fields, which the setting mode offers or hides: those an operator's profile
-// fills, but for a mail server, which stays the user's to type in either mode.
+// Whether a field is a connection field, which the setting mode offers or hides: one that an
+// operator's profile fills, but for a mail server, which stays the user's to type in either mode.
+inline bool isConnectionField(Filled filled)
+{
+    return filled == Filled::ByProfile || filled == Filled::ByProfileCredentials;
+}
+
 template<typename Settings> QStringList connectionFields(const FieldMap<Settings> &map)
 {
     QStringList names;
     for (const Field<Settings> &field : map.fields) {
-        if (field.filled == Filled::ByProfile || field.filled == Filled::ByProfileCredentials)
+        if (isConnectionField(field.filled))
             names.append(field.control);
     }
     return names;
