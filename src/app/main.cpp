@@ -26,12 +26,10 @@ int main(int argc, char *argv[])
     // Lets Wayland desktops match the window with the menu entry and its icon; on X11 the
     // window class (the application name) matches the menu entry's StartupWMClass.
     QGuiApplication::setDesktopFileName(QLatin1String(kApplicationId));
-    // Every window of ours and every dialog, so that docks and task switchers show it.
-    QApplication::setWindowIcon(applicationIcon());
-
     Application run;
     QObject::connect(&run.launcher(), &LauncherWindow::endRequested, &app,
                      [] { QCoreApplication::exit(0); });
     run.launcher().show();
+    setApplicationIconAfterFirstPaint(&run.launcher());
     return QApplication::exec();
 }
