@@ -55,6 +55,10 @@ void afterFirstExpose(QWidget *window)
     auto *launcher = qobject_cast<LauncherWindow *>(window);
     if (!launcher)
         std::abort();
+    // A user's click on a tile comes long after what the first paint left queued (the
+    // windows' icon), which the openings below must not count.
+    if (benchMode() != BenchMode::StartUp && benchMode() != BenchMode::PeakMemory)
+        QCoreApplication::sendPostedEvents();
     switch (benchMode()) {
     case BenchMode::StartUp:
         break;
