@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #ifdef Q_OS_UNIX
@@ -76,6 +78,14 @@ BenchMode benchMode()
             return value;
     }
     return BenchMode::StartUp;
+}
+
+void endFloorAtFirstExpose()
+{
+    if (benchMode() == BenchMode::PeakMemory)
+        std::printf("%ld\n", peakResidentKiB());
+    std::fflush(stdout);
+    std::_Exit(0);
 }
 
 #include "exposehook.moc"

@@ -25,3 +25,6 @@ enum class BenchMode {
     OpenSmtpAgain,
 };
 BenchMode benchMode();
+
+// What a floor does at its first expose: prints its peak memory when asked to, and ends.
+[[noreturn]] void endFloorAtFirstExpose();
