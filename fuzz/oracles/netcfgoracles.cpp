@@ -156,8 +156,8 @@ QString checkLayout(const QByteArray &plain, const QByteArray &header, const cha
 
 QString checkEncoding(const QByteArray &plain)
 {
-    QString error;
-    const std::optional<QByteArray> stored = EncodeNetCfg(plain, &error);
+    const Result<QByteArray> stored = EncodeNetCfg(plain);
+    const QString error = stored.reason();
     if (plain.size() > kMaxPlainFormSize) {
         if (stored)
             return QStringLiteral("a plain form of %1 bytes was encoded").arg(plain.size());
@@ -262,45 +262,36 @@ QString SmtpSettings::*const kSmtpMembers[] = {
 };
 // clang-format on
 
-const MmsSettings &settingsOf(const NetCfgRead &read, const MmsSettings *)
-{
-    return read.mms;
-}
-
-const SmtpSettings &settingsOf(const NetCfgRead &read, const SmtpSettings *)
-{
-    return read.smtp;
-}
-
 // Reading the stored form back: when every value passes the character check and Generate
 // would write the file, the reader gives back the section and every value as typed, with no
 // repeated key; past the camera's limit it refuses the file as too large.
 template<typename Settings, std::size_t N>
 QString checkReadsBackAsWritten(const QByteArray &plain, const QStringList &values,
-                                NetCfgSection section, QString Settings::*const (&members)[N])
+                                QString Settings::*const (&members)[N])
 {
     for (const QString &value : values) {
         if (!unfaithfulCharacters(value).isEmpty())
             return {};
     }
     if (plain.size() > kMaxPlainFormSize) {
-        const NetCfgRead read = ParseNetCfg(encodeBytes(plain));
-        if (read.outcome != NetCfgRead::Outcome::TooLarge)
+        const Result<NetCfgFile> read = ParseNetCfg(encodeBytes(plain));
+        if (read || !read.reason().contains(QLatin1String("the camera reads at most")))
             return QStringLiteral("a stored form of %1 bytes was not refused as too large")
                 .arg(plain.size());
         return {};
     }
-    const std::optional<QByteArray> stored = EncodeNetCfg(plain);
+    const Result<QByteArray> stored = EncodeNetCfg(plain);
     if (!stored)
         return {};
-    const NetCfgRead read = ParseNetCfg(*stored);
-    if (!read.ok())
-        return QStringLiteral("the written file is not read back: %1").arg(read.error);
-    if (read.section != section)
+    const Result<NetCfgFile> read = ParseNetCfg(*stored);
+    if (!read)
+        return QStringLiteral("the written file is not read back: %1").arg(read.reason());
+    const Settings *readSettings = std::get_if<Settings>(&read->settings);
+    if (!readSettings)
         return QStringLiteral("the written file reads back as the other section");
-    if (!read.repeatedKeys.isEmpty())
-        return QStringLiteral("the written file repeats %1").arg(read.repeatedKeys.join(u' '));
-    const Settings &settings = settingsOf(read, static_cast<const Settings *>(nullptr));
+    if (!read->repeatedKeys.isEmpty())
+        return QStringLiteral("the written file repeats %1").arg(read->repeatedKeys.join(u' '));
+    const Settings &settings = *readSettings;
     for (std::size_t i = 0; i < N; ++i) {
         if (settings.*members[i] != values.at(qsizetype(i)))
             return QStringLiteral("value %1 reads back as %2").arg(i).arg(settings.*members[i]);
@@ -312,24 +303,27 @@ QString checkReadsBackAsWritten(const QByteArray &plain, const QStringList &valu
 // holds a line break and names each repeated key once; a refusal says why.
 QString checkReadsAnyBytes(QByteArrayView stored)
 {
-    const NetCfgRead read = ParseNetCfg(stored);
-    if (read.ok() == !read.error.isEmpty())
-        return QStringLiteral("a read with outcome %1 says \"%2\"")
-            .arg(int(read.outcome))
-            .arg(read.error);
-    if (!read.ok())
+    const Result<NetCfgFile> read = ParseNetCfg(stored);
+    if (read.ok() == !read.reason().isEmpty())
+        return QStringLiteral("a read that %1 says \"%2\"")
+            .arg(read.ok() ? QStringLiteral("succeeds") : QStringLiteral("fails"))
+            .arg(read.reason());
+    if (!read)
         return {};
     QStringList values;
-    for (QString MmsSettings::*member : kMmsMembers)
-        values.append(read.mms.*member);
-    for (QString SmtpSettings::*member : kSmtpMembers)
-        values.append(read.smtp.*member);
+    if (const auto *mms = std::get_if<MmsSettings>(&read->settings)) {
+        for (QString MmsSettings::*member : kMmsMembers)
+            values.append(mms->*member);
+    } else {
+        for (QString SmtpSettings::*member : kSmtpMembers)
+            values.append(std::get<SmtpSettings>(read->settings).*member);
+    }
     for (const QString &value : std::as_const(values)) {
         if (value.contains(u'\r') || value.contains(u'\n'))
             return QStringLiteral("a value read holds a line break");
     }
-    if (QSet<QString>(read.repeatedKeys.cbegin(), read.repeatedKeys.cend()).size()
-        != read.repeatedKeys.size())
+    if (QSet<QString>(read->repeatedKeys.cbegin(), read->repeatedKeys.cend()).size()
+        != read->repeatedKeys.size())
         return QStringLiteral("a repeated key is named twice");
     return {};
 }
@@ -393,14 +387,14 @@ QString checkComposeAndEncode(QByteArrayView input)
         if (failure.isEmpty())
             failure = checkReadBack(plain, "[SMTP]", kSmtpKeys, values);
         if (failure.isEmpty())
-            failure = checkReadsBackAsWritten(plain, values, NetCfgSection::Smtp, kSmtpMembers);
+            failure = checkReadsBackAsWritten(plain, values, kSmtpMembers);
     } else {
         plain = ComposeNetCfg(fill<MmsSettings>(values, kMmsMembers, std::size(kMmsMembers)));
         failure = checkLayout(plain, "[MMS]", kMmsKeys, values);
         if (failure.isEmpty())
             failure = checkReadBack(plain, "[MMS]", kMmsKeys, values);
         if (failure.isEmpty())
-            failure = checkReadsBackAsWritten(plain, values, NetCfgSection::Mms, kMmsMembers);
+            failure = checkReadsBackAsWritten(plain, values, kMmsMembers);
     }
     if (!failure.isEmpty())
         return failure;

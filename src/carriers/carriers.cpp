@@ -136,7 +136,7 @@ bool putsExactly(const Profile &profile, const FieldMap<Settings> &map, const Se
 {
     const Settings values = valuesOf(profile);
     for (const Field<Settings> &field : map.fields) {
-        if (!isConnectionField(field.filled))
+        if (!isConnectionKey(field.filled))
             continue;
         const QString put = fills(profile, field.filled) ? values.*field.value : QString();
         if (settings.*field.value != put)

@@ -7,31 +7,33 @@
 
 namespace {
 
-QString nameOf(NetCfgSection section)
-{
-    return section == NetCfgSection::Mms ? QStringLiteral("MMS") : QStringLiteral("SMTP");
-}
-
 // The file of this window's section, or nothing after the folder browser's cancel or a message.
-std::optional<NetCfgRead> readFor(FileActionHost &host, const QString &pathField,
-                                  NetCfgSection section)
+template<typename Settings>
+std::optional<Settings> readFor(FileActionHost &host, const QString &pathField,
+                                QStringList *repeatedKeys)
 {
     if (host.text(pathField).isEmpty()) {
         ChooseFolder(host, pathField);
         if (host.text(pathField).isEmpty())
             return std::nullopt;
     }
-    NetCfgRead read = ReadNetCfg(destinationPath(host.text(pathField), platformSeparators()));
-    if (!read.ok()) {
-        host.showMessage(read.error);
+    const Result<NetCfgFile> read
+        = ReadNetCfg(destinationPath(host.text(pathField), platformSeparators()));
+    if (!read) {
+        host.showMessage(read.reason());
         return std::nullopt;
     }
-    if (read.section != section) {
-        host.showMessage(QStringLiteral("This NET.CFG holds %1 settings; read it in the %1 window.")
-                             .arg(nameOf(read.section)));
+    const Settings *settings = std::get_if<Settings>(&read->settings);
+    if (!settings) {
+        const QString other = std::holds_alternative<MmsSettings>(read->settings)
+            ? QString(Section<MmsSettings>::name)
+            : QString(Section<SmtpSettings>::name);
+        host.showMessage(
+            QStringLiteral("This NET.CFG holds %1 settings; read it in the %1 window.").arg(other));
         return std::nullopt;
     }
-    return read;
+    *repeatedKeys = read->repeatedKeys;
+    return *settings;
 }
 
 // Mode, then the picks as the user makes them, then every field from the file.
@@ -72,27 +74,28 @@ void reportRepeatedKeys(FileActionHost &host, const QStringList &keys)
 void ReadMms(FileActionHost &host, const std::function<void()> &applySettingMode)
 {
     const FieldMap<MmsSettings> &map = mmsFieldMap();
-    const std::optional<NetCfgRead> read = readFor(host, map.pathField, NetCfgSection::Mms);
+    QStringList repeatedKeys;
+    const std::optional<MmsSettings> read
+        = readFor<MmsSettings>(host, map.pathField, &repeatedKeys);
     if (!read)
         return;
-    fill(host, map, read->mms, mms::recogniseOperator(read->mms), &mms::ChooseCountry,
-         &mms::ChooseOperator, applySettingMode);
-    reportRepeatedKeys(host, read->repeatedKeys);
+    fill(host, map, *read, mms::recogniseOperator(*read), &mms::ChooseCountry, &mms::ChooseOperator,
+         applySettingMode);
+    reportRepeatedKeys(host, repeatedKeys);
 }
 
 void ReadSmtp(FileActionHost &host, SslValue &ssl, const std::function<void()> &applySettingMode)
 {
     const FieldMap<SmtpSettings> &map = smtpFieldMap();
-    const std::optional<NetCfgRead> read = readFor(host, map.pathField, NetCfgSection::Smtp);
+    QStringList repeatedKeys;
+    const std::optional<SmtpSettings> read
+        = readFor<SmtpSettings>(host, map.pathField, &repeatedKeys);
     if (!read)
         return;
-    SmtpSettings shown = read->smtp;
-    if (shown.SSL == u"1")
-        shown.SSL = QStringLiteral("YES");
-    else if (shown.SSL == u"0")
-        shown.SSL = QStringLiteral("NO");
-    fill(host, map, shown, smtp::recogniseOperator(read->smtp), &smtp::ChooseCountry,
+    SmtpSettings shown = *read;
+    shown.SSL = sslBoxText(shown.SSL);
+    fill(host, map, shown, smtp::recogniseOperator(*read), &smtp::ChooseCountry,
          &smtp::ChooseOperator, applySettingMode);
-    ssl.text = read->smtp.SSL;
-    reportRepeatedKeys(host, read->repeatedKeys);
+    ssl.text = read->SSL;
+    reportRepeatedKeys(host, repeatedKeys);
 }

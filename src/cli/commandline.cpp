@@ -8,7 +8,7 @@
 #include "netcfg/fileactions.h"
 #include "netcfg/netcfg.h"
 #include "netcfg/readnetcfg.h"
-#include "netcfg/sectionkeys.h"
+#include "netcfg/section.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -127,7 +127,7 @@ template<> struct Window<MmsSettings>
     static QString command() { return u"mms"_s; }
     static QString section() { return u"[MMS]"_s; }
     static const FieldMap<MmsSettings> &map() { return mmsFieldMap(); }
-    static const auto &keys() { return kMmsSectionKeys; }
+    static const auto &keys() { return Section<MmsSettings>::keys; }
     static const CountryTable &countries() { return mms::countryTable(); }
     static void chooseCountry(NamedControls &controls) { mms::ChooseCountry(controls); }
     static void chooseOperator(NamedControls &controls) { mms::ChooseOperator(controls); }
@@ -148,7 +148,7 @@ template<> struct Window<SmtpSettings>
     static QString command() { return u"smtp"_s; }
     static QString section() { return u"[SMTP]"_s; }
     static const FieldMap<SmtpSettings> &map() { return smtpFieldMap(); }
-    static const auto &keys() { return kSmtpSectionKeys; }
+    static const auto &keys() { return Section<SmtpSettings>::keys; }
     static const CountryTable &countries() { return smtp::countryTable(); }
     static void chooseCountry(NamedControls &controls) { smtp::ChooseCountry(controls); }
     static void chooseOperator(NamedControls &controls) { smtp::ChooseOperator(controls); }
@@ -439,12 +439,10 @@ int carriersCommand(const QStringList &arguments)
 }
 
 // A section as plain text: its header, then one key=value line per key, each ended by LF.
-template<typename Settings, std::size_t N>
-QString sectionText(const QString &header, const SectionKey<Settings> (&keys)[N],
-                    const Settings &settings)
+template<typename Settings> QString sectionText(const Settings &settings)
 {
-    QString text = header + u'\n';
-    for (const SectionKey<Settings> &key : keys)
+    QString text = sectionHeader<Settings>() + u'\n';
+    for (const SectionKey<Settings> &key : Section<Settings>::keys)
         text += QLatin1String(key.key) + u'=' + settings.*key.value + u'\n';
     return text;
 }
@@ -469,18 +467,16 @@ int readCommand(const QStringList &arguments)
     const QString path = parser.positionalArguments().first();
     const QString file = QFileInfo(path).isDir() ? QDir(path).filePath(u"NET.CFG"_s) : path;
 
-    const NetCfgRead read = ReadNetCfg(file);
-    if (!read.ok()) {
-        err(read.error);
+    const Result<NetCfgFile> read = ReadNetCfg(file);
+    if (!read) {
+        err(read.reason());
         return Failed;
     }
-    if (read.section == NetCfgSection::Mms)
-        print(stdout, sectionText(Window<MmsSettings>::section(), kMmsSectionKeys, read.mms));
-    else
-        print(stdout, sectionText(Window<SmtpSettings>::section(), kSmtpSectionKeys, read.smtp));
-    if (!read.repeatedKeys.isEmpty())
-        err(kProgram + u" read: NET.CFG gives %1 more than once; the first line of each counts."_s
-                           .arg(read.repeatedKeys.join(u", "_s)));
+    std::visit([](const auto &settings) { print(stdout, sectionText(settings)); }, read->settings);
+    if (!read->repeatedKeys.isEmpty())
+        err(kProgram
+            + u" read: NET.CFG gives %1 more than once; the first line of each counts."_s.arg(
+                read->repeatedKeys.join(u", "_s)));
     return Done;
 }
 

@@ -50,10 +50,10 @@ GenerateResult checkAndWrite(const Settings &settings, const FieldMap<Settings> 
         return {false, kFailed + u'\n' + refused.join(u'\n')};
 
     const QString destination = destinationPath(pathText, platformSeparators());
-    QString error;
-    const std::optional<QByteArray> stored = EncodeNetCfg(ComposeNetCfg(settings), &error);
-    if (!stored || !writer.write(destination, *stored, &error))
-        return {false, kFailed + u'\n' + error};
+    const Result<QByteArray> stored = EncodeNetCfg(ComposeNetCfg(settings));
+    const Result<void> written = stored ? writer.write(destination, *stored) : stored.failure();
+    if (!written)
+        return {false, kFailed + u'\n' + written.reason()};
     return {true, QStringLiteral("Create configure file success.")};
 }
 
@@ -97,12 +97,7 @@ GenerateResult writeSection(const SmtpSettings &settings, const FieldLabel &labe
 SmtpSettings readSmtpSettings(const NamedControls &controls, SslValue &ssl)
 {
     SmtpSettings settings = readSettings(controls, smtpFieldMap());
-    // The SSL box says "YES" or "NO"; anything else keeps the value last set in this run.
-    if (settings.SSL == u"YES")
-        ssl.text = QStringLiteral("1");
-    if (settings.SSL == u"NO")
-        ssl.text = QStringLiteral("0");
-    settings.SSL = ssl.text;
+    settings.SSL = sslFileValue(settings.SSL, ssl);
     return settings;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "netcfg/namedcontrols.h"
+#include "netcfg/section.h"
 #include "netcfg/settings.h"
 #include "netcfg/storedfilewriter.h"
 
@@ -29,13 +30,6 @@ public:
 };
 
 inline const QString kApplicationTitle = QStringLiteral("VX412 Setting Tools");
-
-// The SMTP window's SSL value: set by Generate from the SSL box, kept for the whole run,
-// so it outlives the window.
-struct SslValue
-{
-    QString text;
-};
 
 // The folder button: fills pathField from the folder browser, or empties it on cancel.
 void ChooseFolder(FileActionHost &host, const QString &pathField);

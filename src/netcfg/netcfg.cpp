@@ -1,20 +1,18 @@
 #include "netcfg/netcfg.h"
 
 #include "netcfg/codepage.h"
-#include "netcfg/sectionkeys.h"
+#include "netcfg/section.h"
 
 #include <array>
 
 namespace {
 
 // The plain form: the header, then every key of the section in the camera's order.
-template<typename Settings, std::size_t N>
-QByteArray compose(const char *header, const SectionKey<Settings> (&lines)[N],
-                   const Settings &settings)
+template<typename Settings> QByteArray compose(const Settings &settings)
 {
-    QByteArray plain = header;
+    QByteArray plain = sectionHeader<Settings>().toLatin1();
     plain += "\r\n";
-    for (const SectionKey<Settings> &line : lines) {
+    for (const SectionKey<Settings> &line : Section<Settings>::keys) {
         plain += line.key;
         plain += '=';
         plain += toFileCodePage(settings.*line.value);
@@ -99,12 +97,12 @@ QByteArray substitute(QByteArrayView in, const std::array<unsigned char, 256> &t
 
 QByteArray ComposeNetCfg(const MmsSettings &settings)
 {
-    return compose("[MMS]", kMmsSectionKeys, settings);
+    return compose(settings);
 }
 
 QByteArray ComposeNetCfg(const SmtpSettings &settings)
 {
-    return compose("[SMTP]", kSmtpSectionKeys, settings);
+    return compose(settings);
 }
 
 QByteArray encodeBytes(QByteArrayView plain)
@@ -117,19 +115,13 @@ QByteArray decodeBytes(QByteArrayView stored)
     return substitute(stored, kDecodeTable);
 }
 
-std::optional<QByteArray> EncodeNetCfg(QByteArrayView plain, QString *error)
+Result<QByteArray> EncodeNetCfg(QByteArrayView plain)
 {
-    QString reason;
     if (plain.isEmpty())
-        reason = QStringLiteral("There are no settings to write.");
-    else if (plain.size() > kMaxPlainFormSize)
-        reason = QStringLiteral("The settings are too long: %1 bytes, at most %2.")
-                     .arg(plain.size())
-                     .arg(kMaxPlainFormSize);
-    if (!reason.isEmpty()) {
-        if (error)
-            *error = reason;
-        return std::nullopt;
-    }
+        return Failure {QStringLiteral("There are no settings to write.")};
+    if (plain.size() > kMaxPlainFormSize)
+        return Failure {QStringLiteral("The settings are too long: %1 bytes, at most %2.")
+                            .arg(plain.size())
+                            .arg(kMaxPlainFormSize)};
     return encodeBytes(plain);
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "netcfg/result.h"
 #include "netcfg/settings.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
-#include <optional>
 
 // The camera's counter of byte positions is a signed 16-bit number, so it reads at most
 // this many bytes of a NET.CFG.
@@ -20,10 +19,8 @@ QByteArray ComposeNetCfg(const SmtpSettings &settings);
 
 // The stored form: the plain form passed byte by byte through the camera's substitution
 // table. Same length as the plain form, with no CR or LF byte left.
-// A plain form that is empty or longer than kMaxPlainFormSize is refused: the result is
-// empty and *error (when given) says why, in words fit for the user.
-[[nodiscard]] std::optional<QByteArray> EncodeNetCfg(QByteArrayView plain,
-                                                     QString *error = nullptr);
+// A plain form that is empty or longer than kMaxPlainFormSize is refused, saying why.
+Result<QByteArray> EncodeNetCfg(QByteArrayView plain);
 
 // The substitution alone, for any length; EncodeNetCfg adds the size check.
 QByteArray encodeBytes(QByteArrayView plain);

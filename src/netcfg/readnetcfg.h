@@ -1,58 +1,38 @@
 #pragma once
 
+#include "netcfg/result.h"
 #include "netcfg/settings.h"
 
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
+#include <variant>
+
 // Reading a NET.CFG back as the camera reads it: the way back from ComposeNetCfg and
 // EncodeNetCfg (netcfg.h). QtCore only; it needs no window and shows nothing.
 
-enum class NetCfgSection { Mms, Smtp };
-
-// What reading a NET.CFG gave: the section and its settings, or why there are none.
-struct NetCfgRead
+// What a NET.CFG says: its section's settings, a key that the file does not give left empty.
+struct NetCfgFile
 {
-    enum class Outcome {
-        Read, // section, mms or smtp, and repeatedKeys hold what the file says
-        NoFile, // nothing stands at the path, or its folder does not exist
-        NotRegularFile, // a folder, FIFO, socket, device or symbolic link; it was not opened
-        TooLarge, // more than kMaxPlainFormSize bytes; it was not read
-        Empty, // no bytes at all
-        NotSettingsFile, // the first line, as the camera reads it, is neither [MMS] nor [SMTP]
-        CannotRead, // the system refused: no permission, an input/output error
-    };
-
-    Outcome outcome = Outcome::NotSettingsFile;
-    // Why the file was not read, in words fit for the user, naming the file:
-    //   There is no NET.CFG in /media/card.
-    //   /media/card/NET.CFG is not a settings file: it is a FIFO, not a regular file.
-    //   /media/card/NET.CFG is not a settings file: it is empty.
-    //   /media/card/NET.CFG is not a settings file: it holds 40000 bytes, and the camera
-    //     reads at most 32767.
-    //   /media/card/NET.CFG is not a settings file: its first line is neither [MMS] nor [SMTP].
-    //   Cannot read /media/card/NET.CFG: Permission denied
-    // Empty when the file was read.
-    QString error;
-
-    NetCfgSection section = NetCfgSection::Mms;
-    // The values of the file's section, under their keys; a key that the file does not give
-    // is empty. The other section's settings stay empty.
-    MmsSettings mms;
-    SmtpSettings smtp;
+    std::variant<MmsSettings, SmtpSettings> settings;
     // Keys of the section that the file gives more than once, each named once, in the order
     // of their second appearance. The first line of such a key counts, the others are ignored.
     QStringList repeatedKeys;
-
-    bool ok() const { return outcome == Outcome::Read; }
 };
 
 // Reads the NET.CFG at path. Only a regular file of at most kMaxPlainFormSize bytes is
 // opened and read: anything else standing there (a symbolic link too, whatever it points to)
 // is refused after a look at it without opening it, and a larger file is refused from its
-// size, never read. The bytes then go through ParseNetCfg.
-NetCfgRead ReadNetCfg(const QString &path);
+// size, never read. The bytes then go through ParseNetCfg. A failure names the file:
+//   There is no NET.CFG in /media/card.
+//   /media/card/NET.CFG is not a settings file: it is a FIFO, not a regular file.
+//   /media/card/NET.CFG is not a settings file: it is empty.
+//   /media/card/NET.CFG is not a settings file: it holds 40000 bytes, and the camera
+//     reads at most 32767.
+//   /media/card/NET.CFG is not a settings file: its first line is neither [MMS] nor [SMTP].
+//   Cannot read /media/card/NET.CFG: Permission denied
+Result<NetCfgFile> ReadNetCfg(const QString &path);
 
 // The settings that a stored form holds, as the camera reads them: each byte undone by the
 // camera's reading of the substitution (decodeBytes), the text converted from the file's code
@@ -60,5 +40,5 @@ NetCfgRead ReadNetCfg(const QString &path);
 // lines are skipped. The first line must be exactly [MMS] or [SMTP]. Every other line is
 // key=value, split at its first "="; nothing is trimmed. A line without "=", or with a key
 // that its section does not have, is ignored, and the first line of a repeated key counts.
-// Refuses an empty stored form and one over kMaxPlainFormSize bytes. error names "The file".
-NetCfgRead ParseNetCfg(QByteArrayView stored);
+// Refuses an empty stored form and one over kMaxPlainFormSize bytes, naming "The file".
+Result<NetCfgFile> ParseNetCfg(QByteArrayView stored);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "netcfg/result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -18,19 +20,20 @@
 // When any step fails the temporary file is removed and the destination was not touched:
 // the previous file is never opened, read, copied or put back. The one exception is a
 // failing folder sync after the rename; that is reported as a failure that says so.
+// The system's half of each step is in unix/ and win/.
 class StoredFileWriter
 {
 public:
     virtual ~StoredFileWriter() = default;
 
-    // Returns true once bytes are on the card at path. Otherwise returns false and sets
-    // *error (when given) to the cause in the system's words, naming the path and, for
-    // permissions, whether the folder or the file is the problem.
-    bool write(const QString &path, const QByteArray &bytes, QString *error);
+    // Succeeds once bytes are on the card at path. A failure gives the cause in the system's
+    // words, naming the path and, for permissions, whether the folder or the file is the
+    // problem.
+    Result<void> write(const QString &path, const QByteArray &bytes);
 
 protected:
     // What the card gives back of the temporary file at path, which write() has just
-    // written and synced: read from the card, not from the system's cache. Sets *error when
-    // it cannot be read. Tests override it to make a card give back other bytes.
-    virtual QByteArray readBack(const QString &path, QString *error);
+    // written and synced: read from the card, not from the system's cache. Tests override it
+    // to make a card give back other bytes.
+    virtual Result<QByteArray> readBack(const QString &path);
 };

@@ -104,7 +104,8 @@ inline QByteArray storedFile(const QStringList &lines)
     QByteArray plain;
     for (const QString &line : lines)
         plain += line.toLatin1() + "\r\n";
-    return EncodeNetCfg(plain).value_or(QByteArray());
+    const Result<QByteArray> stored = EncodeNetCfg(plain);
+    return stored ? *stored : QByteArray();
 }
 
 // The lines of a stored file read back as plain text, so that a difference reads as a line.

@@ -7,9 +7,10 @@
 // itself must not take on.
 int main(int argc, char *argv[])
 {
-    QString error;
-    const bool written = argc == 2
-        && StoredFileWriter().write(QString::fromLocal8Bit(argv[1]), QByteArray(4096, 'n'), &error);
-    std::fputs(error.toUtf8().constData(), stdout);
+    if (argc != 2)
+        return 2;
+    const Result<void> written
+        = StoredFileWriter().write(QString::fromLocal8Bit(argv[1]), QByteArray(4096, 'n'));
+    std::fputs(written.reason().toUtf8().constData(), stdout);
     return written ? 0 : 1;
 }

@@ -144,8 +144,8 @@ void TestCardWrite::shouldReplaceTheFileKeepingItsPermissions()
     put(target, "old");
     QCOMPARE(::chmod(QFile::encodeName(target), 0640), 0);
 
-    QString error;
-    QVERIFY2(StoredFileWriter().write(target, "new", &error), qPrintable(error));
+    const Result<void> written = StoredFileWriter().write(target, "new");
+    QVERIFY2(written, qPrintable(written.reason()));
     QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray> {{target, "new"}}));
     QCOMPARE(QFileInfo(target).permissions(), // 0640, seen by its owner
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser

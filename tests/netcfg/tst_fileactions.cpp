@@ -41,27 +41,28 @@ public:
     QString readError;
 
 protected:
-    QByteArray readBack(const QString &path, QString *error) override
+    Result<QByteArray> readBack(const QString &path) override
     {
         if (!readError.isEmpty())
-            *error = readError;
-        return readError.isEmpty() ? StoredFileWriter::readBack(path, error) + "x" : QByteArray();
+            return Failure {readError};
+        const Result<QByteArray> onCard = StoredFileWriter::readBack(path);
+        return onCard ? Result<QByteArray>(*onCard + "x") : onCard;
     }
 };
 
 const QString kSuccess = QStringLiteral("Create configure file success.");
 
-enum class Section { Mms, Smtp };
+enum class WindowKind { Mms, Smtp };
 using Texts = QHash<QString, QString>; // control name -> text
 
-QString pathFieldOf(Section section)
+QString pathFieldOf(WindowKind section)
 {
-    return section == Section::Mms ? mmsFieldMap().pathField : smtpFieldMap().pathField;
+    return section == WindowKind::Mms ? mmsFieldMap().pathField : smtpFieldMap().pathField;
 }
 
-void generate(FakeHost &host, Section section, SslValue &ssl)
+void generate(FakeHost &host, WindowKind section, SslValue &ssl)
 {
-    if (section == Section::Mms)
+    if (section == WindowKind::Mms)
         GenerateMms(host);
     else
         GenerateSmtp(host, ssl);
@@ -69,7 +70,7 @@ void generate(FakeHost &host, Section section, SslValue &ssl)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Section)
+Q_DECLARE_METATYPE(WindowKind)
 
 class TestFileActions : public QObject
 {
@@ -155,13 +156,13 @@ void TestFileActions::shouldFillPathFieldFromChosenFolder()
 
 void TestFileActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data()
 {
-    QTest::addColumn<Section>("section");
+    QTest::addColumn<WindowKind>("section");
     QTest::addColumn<QString>("phone");
     QTest::addColumn<QString>("email");
     QTest::addColumn<QStringList>("messages");
 
-    for (const Section section : {Section::Mms, Section::Smtp}) {
-        const char *name = section == Section::Mms ? "mms" : "smtp";
+    for (const WindowKind section : {WindowKind::Mms, WindowKind::Smtp}) {
+        const char *name = section == WindowKind::Mms ? "mms" : "smtp";
         QTest::addRow("%s both empty", name)
             << section << ""
             << "" << QStringList {"Need Phone Number Input", "Need Email Input", kSuccess};
@@ -177,7 +178,7 @@ void TestFileActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data()
 
 void TestFileActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite()
 {
-    QFETCH(Section, section);
+    QFETCH(WindowKind, section);
     QFETCH(QString, phone);
     QFETCH(QString, email);
     QFETCH(QStringList, messages);
@@ -222,7 +223,7 @@ void TestFileActions::shouldKeepSslValueAcrossGeneratesAndReopening()
 
 void TestFileActions::shouldStoreOnlyTheEncodedFieldsReplacingAnyOldFile_data()
 {
-    QTest::addColumn<Section>("section");
+    QTest::addColumn<WindowKind>("section");
     QTest::addColumn<QByteArray>("previous");
     QTest::addColumn<QByteArray>("plain");
 
@@ -236,16 +237,16 @@ void TestFileActions::shouldStoreOnlyTheEncodedFieldsReplacingAnyOldFile_data()
           "Email1=v12\r\nEmail2=v13\r\nEmail3=v14\r\nEmail4=v15\r\nEmail5=v16\r\n"
           "SSL=1\r\nPhone1=v7\r\nAPNAccount=v2\r\nAPNPassword=v3\r\n";
     const QByteArray longOld = QByteArray(5000, 'z');
-    QTest::newRow("mms, no old file") << Section::Mms << QByteArray() << mms;
-    QTest::newRow("mms over plain") << Section::Mms << QByteArray("[MMS]\r\nURL=old\r\n") << mms;
-    QTest::newRow("mms over longer stored") << Section::Mms << encodeBytes(longOld) << mms;
-    QTest::newRow("smtp, no old file") << Section::Smtp << QByteArray() << smtp;
-    QTest::newRow("smtp over stored mms") << Section::Smtp << encodeBytes(mms) << smtp;
+    QTest::newRow("mms, no old file") << WindowKind::Mms << QByteArray() << mms;
+    QTest::newRow("mms over plain") << WindowKind::Mms << QByteArray("[MMS]\r\nURL=old\r\n") << mms;
+    QTest::newRow("mms over longer stored") << WindowKind::Mms << encodeBytes(longOld) << mms;
+    QTest::newRow("smtp, no old file") << WindowKind::Smtp << QByteArray() << smtp;
+    QTest::newRow("smtp over stored mms") << WindowKind::Smtp << encodeBytes(mms) << smtp;
 }
 
 void TestFileActions::shouldStoreOnlyTheEncodedFieldsReplacingAnyOldFile()
 {
-    QFETCH(Section, section);
+    QFETCH(WindowKind, section);
     QFETCH(QByteArray, previous);
     QFETCH(QByteArray, plain);
     QTemporaryDir dir;
@@ -326,7 +327,7 @@ void TestFileActions::shouldReportFailureAndLeaveTheCardAsItWas()
 
 void TestFileActions::shouldRefuseValuesTheCameraWouldMisread_data()
 {
-    QTest::addColumn<Section>("section");
+    QTest::addColumn<WindowKind>("section");
     QTest::addColumn<Texts>("typed");
     QTest::addColumn<QStringList>("messages"); // the fake host labels a field <name>
     QTest::addColumn<QByteArray>("line"); // written, when the values are read faithfully
@@ -334,29 +335,29 @@ void TestFileActions::shouldRefuseValuesTheCameraWouldMisread_data()
     const QString failed = QStringLiteral("Create configure file failed.\n");
     // clang-format off
     QTest::newRow("MMS password with ñ, a stored line break")
-        << Section::Mms << Texts{{"Text2", "contraseña"}}
+        << WindowKind::Mms << Texts{{"Text2", "contraseña"}}
         << QStringList{failed + "<Text2>: the camera would read \"ñ\" as a line break"} << QByteArray();
     QTest::newRow("SMTP account with ü, a stored =")
-        << Section::Smtp << Texts{{"Text2", "müller"}}
+        << WindowKind::Smtp << Texts{{"Text2", "müller"}}
         << QStringList{failed + "<Text2>: the camera would read \"ü\" as \"=\""} << QByteArray();
     QTest::newRow("SMTP password with a control character, a stored digit")
-        << Section::Smtp << Texts{{"Text17", "pw\x10"}}
+        << WindowKind::Smtp << Texts{{"Text17", "pw\x10"}}
         << QStringList{failed + "<Text17>: the camera would read U+0010 as \"1\""} << QByteArray();
     QTest::newRow("MMS two fields, after the warning")
-        << Section::Mms << Texts{{"Text7", ""}, {"Text4", "http://ý"}, {"Text15", "中@x"}}
+        << WindowKind::Mms << Texts{{"Text7", ""}, {"Text4", "http://ý"}, {"Text15", "中@x"}}
         << QStringList{"Need Phone Number Input",
                        failed + "<Text4>: the camera would read \"ý\" as \"@\"\n"
                                 "<Text15>: \"中\" cannot be written for the camera"}
         << QByteArray();
     QTest::newRow("MMS faithful accents and brackets")
-        << Section::Mms << Texts{{"Text3", "ßé ø[ä]=ö"}} << QStringList{kSuccess}
+        << WindowKind::Mms << Texts{{"Text3", "ßé ø[ä]=ö"}} << QStringList{kSuccess}
         << QByteArray("\r\nAPNAccount=\xDF\xE9 \xF8[\xE4]=\xF6\r\n");
     // clang-format on
 }
 
 void TestFileActions::shouldRefuseValuesTheCameraWouldMisread()
 {
-    QFETCH(Section, section);
+    QFETCH(WindowKind, section);
     QFETCH(Texts, typed);
     QFETCH(QStringList, messages);
     QFETCH(QByteArray, line);

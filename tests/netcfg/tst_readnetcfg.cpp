@@ -11,11 +11,11 @@
 namespace {
 
 // The section's header, then each key that holds a value, as key=value in the camera's order.
-QStringList headerAndValues(const NetCfgRead &read)
+QStringList headerAndValues(const NetCfgFile &read)
 {
-    const bool mms = read.section == NetCfgSection::Mms;
     const QStringList lines
-        = QString::fromLatin1(mms ? ComposeNetCfg(read.mms) : ComposeNetCfg(read.smtp))
+        = QString::fromLatin1(
+              std::visit([](const auto &s) { return ComposeNetCfg(s); }, read.settings))
               .split(QStringLiteral("\r\n"));
     QStringList given;
     for (const QString &line : lines) {
@@ -79,12 +79,13 @@ void TestReadNetCfg::shouldReadWhatTheCameraReads()
     QFETCH(QStringList, repeated);
     QFETCH(QString, error);
 
-    const NetCfgRead result = ParseNetCfg(encodeBytes(plain));
-    QCOMPARE(result.error, error);
+    const Result<NetCfgFile> result = ParseNetCfg(encodeBytes(plain));
+    QCOMPARE(result.reason(), error);
     QCOMPARE(result.ok(), error.isEmpty());
-    if (result.ok())
-        QCOMPARE(headerAndValues(result), read);
-    QCOMPARE(result.repeatedKeys, repeated);
+    if (result) {
+        QCOMPARE(headerAndValues(*result), read);
+        QCOMPARE(result->repeatedKeys, repeated);
+    }
 }
 
 // Whatever stands there, nothing but a regular file is opened; the reading itself is the window
@@ -123,8 +124,7 @@ void TestReadNetCfg::shouldOpenOnlyARegularFileWithinTheLimit()
     if (standing == u"huge")
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 32));
 
-    const NetCfgRead read = ReadNetCfg(path);
-    QCOMPARE(read.error, error.contains(u"%1") ? error.arg(dir.path()) : error);
+    QCOMPARE(ReadNetCfg(path).reason(), error.contains(u"%1") ? error.arg(dir.path()) : error);
 }
 
 QTEST_GUILESS_MAIN(TestReadNetCfg)

@@ -1,27 +1,5 @@
 #include "netcfg/codepage.h"
 
-#ifdef Q_OS_WIN
-#include <QStringDecoder>
-#include <QStringEncoder>
-#endif
-
-#ifdef Q_OS_WIN
-
-QByteArray toFileCodePage(QStringView text)
-{
-    // The system's ANSI code page, with Windows' own substitution for what it lacks.
-    QStringEncoder encoder(QStringConverter::System);
-    return encoder.encode(text);
-}
-
-QString fromFileCodePage(QByteArrayView bytes)
-{
-    QStringDecoder decoder(QStringConverter::System);
-    return decoder.decode(bytes);
-}
-
-#else
-
 // Written by hand rather than with QStringEncoder: Qt's encoder writes 0x1A, not "?", for a
 // character that Windows-1252 lacks, and it knows Windows-1252 by name only when Qt is built
 // with ICU, which it need not be.
@@ -81,5 +59,3 @@ QString fromFileCodePage(QByteArrayView bytes)
     }
     return text;
 }
-
-#endif

@@ -1,0 +1,189 @@
+// The card writer's steps on POSIX systems: everything happens in the destination's folder,
+// opened once, so that a folder renamed or replaced meanwhile cannot redirect the write.
+#include "netcfg/platformfiles.h"
+#include "netcfg/unix/posixio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace filemessages;
+using posix::systemText;
+
+namespace {
+
+// The destination: its folder, opened, and its name in that folder.
+struct Destination
+{
+    QString shown; // the file, as a message names it
+    QString folderShown;
+    QString folderPath;
+    QByteArray name;
+    posix::Descriptor folder;
+
+    Failure cannotWrite(int code) const
+    {
+        return {QStringLiteral("Cannot write %1: %2").arg(shown, systemText(code))};
+    }
+};
+
+Result<void> openFolder(Destination &to)
+{
+    if (to.name.isEmpty())
+        return to.cannotWrite(EISDIR);
+    to.folder.fd
+        = ::open(QFile::encodeName(to.folderPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (to.folder.isOpen())
+        return {};
+    if (errno == EACCES || errno == EPERM)
+        return Failure {QStringLiteral("Cannot write %1: the folder %2 cannot be opened (%3).")
+                            .arg(to.shown, to.folderShown, systemText(errno))};
+    return to.cannotWrite(errno);
+}
+
+// What stands at the destination now, looked at without opening it (opening a FIFO waits for a
+// writer, and a device may never end): nothing (st_mode 0), or a regular file that may be
+// replaced.
+Result<struct stat> inspectExisting(const Destination &to)
+{
+    struct stat existing = {};
+    if (::fstatat(to.folder.fd, to.name.constData(), &existing, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT)
+            return to.cannotWrite(errno);
+        const struct stat nothing = {};
+        return nothing;
+    }
+    if (!S_ISREG(existing.st_mode))
+        return Failure {QStringLiteral("Cannot replace %1: it is %2, not a regular file.")
+                            .arg(to.shown, posix::nonRegularFileKind(existing.st_mode))};
+    // rename(2) would replace a write-protected file without asking; it is left alone, as on
+    // Windows. A file nobody may write (the read-only attribute on a FAT card) counts even
+    // for root.
+    if ((existing.st_mode & 0222) == 0
+        || (::faccessat(to.folder.fd, to.name.constData(), W_OK, AT_EACCESS) != 0
+            && errno == EACCES))
+        return Failure {QStringLiteral("Cannot replace %1: the file is write-protected (%2).")
+                            .arg(to.shown, systemText(EACCES))};
+    return existing;
+}
+
+// A new temporary file of a unique name in the destination's folder, removed again unless it
+// was renamed over the destination.
+struct Temporary
+{
+    const Destination &to;
+    QByteArray name;
+    posix::Descriptor file;
+    bool renamed = false;
+
+    QString path() const { return to.folderPath + u'/' + QFile::decodeName(name); }
+};
+
+Result<void> create(Temporary &temporary)
+{
+    const Destination &to = temporary.to;
+    int code = EEXIST;
+    for (int attempt = 0; !temporary.file.isOpen() && code == EEXIST && attempt < 16; ++attempt) {
+        temporary.name = QFile::encodeName(temporaryName(QFile::decodeName(to.name)));
+        temporary.file.fd = ::openat(to.folder.fd, temporary.name.constData(),
+                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        code = errno;
+    }
+    if (temporary.file.isOpen())
+        return {};
+    if (code == EACCES || code == EPERM)
+        return Failure {
+            QStringLiteral("Cannot write %1: no file can be created in the folder %2 (%3).")
+                .arg(to.shown, to.folderShown, systemText(code))};
+    return to.cannotWrite(code);
+}
+
+// Writes, syncs and checks the temporary file, then renames it over the destination.
+Result<void> fillAndRename(Temporary &temporary, const struct stat &existing,
+                           const QByteArray &bytes, const platform::Verify &verify)
+{
+    const Destination &to = temporary.to;
+    // The new file keeps the permissions of the file it replaces. A card that has no
+    // permissions (FAT) may refuse; that is no reason to fail.
+    if (existing.st_mode != 0)
+        (void)::fchmod(temporary.file.fd, existing.st_mode & 0777);
+    if (!posix::writeAll(temporary.file.fd, bytes) || ::fsync(temporary.file.fd) != 0
+        || !temporary.file.close())
+        return to.cannotWrite(errno);
+
+    if (Result<void> verified = verify(temporary.path()); !verified)
+        return verified;
+
+    if (::renameat(to.folder.fd, temporary.name.constData(), to.folder.fd, to.name.constData())
+        != 0)
+        return Failure {QStringLiteral("Cannot replace %1: %2").arg(to.shown, systemText(errno))};
+    temporary.renamed = true;
+    return {};
+}
+
+} // namespace
+
+Result<void> platform::replaceFile(const QString &path, const QByteArray &bytes,
+                                   const Verify &verify)
+{
+    const QFileInfo info(path);
+    Destination to {shown(path),
+                    QDir::toNativeSeparators(info.absolutePath()),
+                    info.absolutePath(),
+                    QFile::encodeName(info.fileName()),
+                    {}};
+    if (Result<void> opened = openFolder(to); !opened)
+        return opened;
+    const Result<struct stat> existing = inspectExisting(to);
+    if (!existing)
+        return existing.failure();
+
+    Temporary temporary {to, {}, {}};
+    if (Result<void> created = create(temporary); !created)
+        return created;
+    Result<void> written = fillAndRename(temporary, *existing, bytes, verify);
+    if (!written) {
+        if (!temporary.renamed && ::unlinkat(to.folder.fd, temporary.name.constData(), 0) != 0)
+            return Failure {
+                written.reason()
+                + QStringLiteral("\nCannot remove the temporary file %1: %2")
+                      .arg(QDir::toNativeSeparators(temporary.path()), systemText(errno))};
+        return written;
+    }
+
+    // The rename is on the card once the folder is synced. A filesystem that cannot sync a
+    // folder (EINVAL) keeps its folders in step by itself.
+    if (::fsync(to.folder.fd) != 0 && errno != EINVAL)
+        return Failure {QStringLiteral("Cannot sync the folder %1: %2\n%3 has been replaced, but "
+                                       "the card may not keep it; write it again.")
+                            .arg(to.folderShown, systemText(errno), to.shown)};
+    return {};
+}
+
+Result<QByteArray> platform::readFromCard(const QString &path)
+{
+    // O_NONBLOCK: should anything but the regular file written stand there now, opening it
+    // must not wait.
+    const posix::Descriptor file {::open(QFile::encodeName(path).constData(),
+                                         O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+    struct stat info = {};
+    if (!file.isOpen() || ::fstat(file.fd, &info) != 0)
+        return Failure {systemText(errno)};
+    if (!S_ISREG(info.st_mode))
+        return Failure {QStringLiteral("it is %1, not a regular file")
+                            .arg(posix::nonRegularFileKind(info.st_mode))};
+        // The file is synced, so dropping its pages from the cache makes the reads below come
+        // from the card. It is advice: a filesystem that keeps its files in memory ignores it.
+#ifdef POSIX_FADV_DONTNEED
+    ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_DONTNEED);
+#endif
+    QByteArray bytes;
+    if (!posix::readUpTo(file.fd, qsizetype(info.st_size), &bytes))
+        return Failure {systemText(errno)};
+    return bytes;
+}
