@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/launcherwindow.h"
-#include "netcfg/fileactions.h"
+#include "netcfg/section.h"
 #include "setup/setupdialogs.h"
 
 // The whole run: the launcher with the MMS and SMTP setup windows behind its tiles, and the

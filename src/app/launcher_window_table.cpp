@@ -1,5 +1,6 @@
 // The launcher window's design: every control as it stands once the window is loaded.
 #include "app/launcherwindow.h"
+#include "version.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ const WindowDesign &launcherWindowDesign()
                          {"中文", "Cesky", "Deutsch", "English", "Espanol", "Italiano", "Francais", "Lingua", "Magyar", "Portugues", "Slovensko", "Suomi"},
                          Colour::Highlight, Colour::HighlightText, kSelectorLabel, Enabled::No},
             {"Label1",   ControlKind::Label,        {},       {840, 720, 9930, 2055},     "Veltrane", {}, Colour::Highlight, Colour::HighlightText, {"Times New Roman", 96, true, true}},
-            {"Label7",   ControlKind::Label,        {},       {7800, 7800, 2415, 375},    "Version 09.01.01", {}, Colour::Highlight, Colour::HighlightText, {"Times New Roman", 15.75, true, true}},
+            {"Label7",   ControlKind::Label,        {},       {7800, 7800, 2415, 375},    "Version " CST_LAUNCHER_VERSION, {}, Colour::Highlight, Colour::HighlightText, {"Times New Roman", 15.75, true, true}},
             {"Label3",   ControlKind::Label,        {},       {6600, 3720, 1215, 495},    "Camera", {}, Colour::Highlight, Colour::HighlightText, kSelectorLabel},
             {"Label2",   ControlKind::Label,        {},       {1440, 3720, 1335, 495},    "Language", {}, Colour::Highlight, Colour::HighlightText, kSelectorLabel},
         },

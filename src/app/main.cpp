@@ -1,6 +1,7 @@
 #include "app/appicon.h"
 #include "app/application.h"
 #include "cli/commandline.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -18,7 +19,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("camera-setting-tool"));
-    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QApplication::setApplicationVersion(QStringLiteral(CST_VERSION));
     // The launcher decides when the run ends (Esc, or the launcher closed by the desktop);
     // a setup window closing while the launcher is hidden is no reason to stop.
     QApplication::setQuitOnLastWindowClosed(false);

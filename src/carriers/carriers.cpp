@@ -1,9 +1,9 @@
 #include "carriers/carriers.h"
 
 #include "carriers/profiles.h"
-#include "netcfg/fieldmap.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -25,6 +25,54 @@ const Profile *findProfile(const std::vector<Profile> &table, QStringView countr
             named = &profile;
     }
     return countryProfiles == 1 ? single : named;
+}
+
+// The values a profile holds, under the keys they feed.
+MmsSettings valuesOf(const MmsProfile &profile)
+{
+    MmsSettings values;
+    values.APN = profile.APN.toString();
+    values.URL = profile.URL.toString();
+    values.IP = profile.IP.toString();
+    values.Port = profile.Port.toString();
+    values.APNAccount = profile.APNAccount.toString();
+    values.APNPassword = profile.APNPassword.toString();
+    return values;
+}
+
+SmtpSettings valuesOf(const DataProfile &profile)
+{
+    SmtpSettings values;
+    values.APN = profile.APN.toString();
+    values.APNAccount = profile.APNAccount.toString();
+    values.APNPassword = profile.APNPassword.toString();
+    values.Server = profile.Server.toString();
+    values.Port = profile.Port.toString();
+    values.SSL = profile.SSL.toString(); // the SSL box's text
+    return values;
+}
+
+bool fills(const MmsProfile &profile, Filled filled)
+{
+    return filled == Filled::ByProfile
+        || (filled == Filled::ByProfileCredentials && profile.credentials == Carried::Yes);
+}
+
+bool fills(const DataProfile &profile, Filled filled)
+{
+    return filled == Filled::ByProfile
+        || (filled == Filled::ByProfileCredentials && profile.credentials == Carried::Yes)
+        || (filled == Filled::ByProfileMailServer && profile.mailServer == Carried::Yes);
+}
+
+const MmsProfile *find(const MmsSettings *, QStringView country, QStringView operatorName)
+{
+    return findMmsProfile(country, operatorName);
+}
+
+const DataProfile *find(const SmtpSettings *, QStringView country, QStringView operatorName)
+{
+    return findDataProfile(country, operatorName);
 }
 
 } // namespace
@@ -56,112 +104,79 @@ QStringList countryNames(const CountryTable &table)
     return names;
 }
 
-namespace {
-
-void chooseCountry(NamedControls &controls, const WindowControls &map, const CountryTable &table,
-                   CarrierStep chooseOperator)
+template<typename Settings>
+std::optional<ProfileValues<Settings>> profileValues(const QString &country,
+                                                     const QString &operatorName)
 {
-    const QString country = controls.text(map.countryBox);
+    const auto *profile = find(static_cast<const Settings *>(nullptr), country, operatorName);
+    if (!profile)
+        return std::nullopt;
+    ProfileValues<Settings> written {valuesOf(*profile), {}};
+    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+        if (fills(*profile, key.filled))
+            written.keys.append(key.value);
+    }
+    return written;
+}
+
+template<typename Settings> void ChooseCountry(SetupModel<Settings> &setup)
+{
+    const CountryTable &table = countryTable<Settings>();
     const auto entry = std::find_if(table.begin(), table.end(),
-                                    [&](const CountryEntry &e) { return e.name == country; });
+                                    [&](const CountryEntry &e) { return e.name == setup.country; });
     if (entry == table.end())
         return; // a failed lookup changes nothing
-
-    controls.clearList(map.operatorBox);
-    for (const QString &operatorName : entry->operators)
-        controls.addItem(map.operatorBox, operatorName);
-    if (!entry->defaultOperator.isEmpty())
-        controls.setText(map.operatorBox, entry->defaultOperator);
-    chooseOperator(controls);
+    setup.operators = entry->operators;
+    setup.operatorName = entry->defaultOperator;
+    ChooseOperator(setup);
 }
 
-// The values a profile holds, under the keys they feed.
-MmsSettings valuesOf(const MmsProfile &profile)
+template<typename Settings> void ChooseOperator(SetupModel<Settings> &setup)
 {
-    MmsSettings values;
-    values.APN = profile.APN.toString();
-    values.URL = profile.URL.toString();
-    values.IP = profile.IP.toString();
-    values.Port = profile.Port.toString();
-    values.APNAccount = profile.APNAccount.toString();
-    values.APNPassword = profile.APNPassword.toString();
-    return values;
-}
-
-SmtpSettings valuesOf(const DataProfile &profile)
-{
-    SmtpSettings values;
-    values.APN = profile.APN.toString();
-    values.APNAccount = profile.APNAccount.toString();
-    values.APNPassword = profile.APNPassword.toString();
-    values.Server = profile.Server.toString();
-    values.Port = profile.Port.toString();
-    values.SSL = profile.SSL.toString();
-    return values;
-}
-
-bool fills(const MmsProfile &profile, Filled filled)
-{
-    return filled == Filled::ByProfile
-        || (filled == Filled::ByProfileCredentials && profile.credentials == Carried::Yes);
-}
-
-bool fills(const DataProfile &profile, Filled filled)
-{
-    return filled == Filled::ByProfile
-        || (filled == Filled::ByProfileCredentials && profile.credentials == Carried::Yes)
-        || (filled == Filled::ByProfileMailServer && profile.mailServer == Carried::Yes);
-}
-
-// Writes the profile of the boxes' country and operator into the fields it fills, in the map's
-// order; a field that the profile does not fill keeps its text.
-template<typename Settings, typename Profile>
-void chooseOperator(NamedControls &controls, const FieldMap<Settings> &map,
-                    const Profile *(*find)(QStringView country, QStringView operatorName))
-{
-    const Profile *profile = find(controls.text(map.countryBox), controls.text(map.operatorBox));
+    const auto profile = profileValues<Settings>(setup.country, setup.operatorName);
     if (!profile)
         return;
-    const Settings values = valuesOf(*profile);
-    for (const Field<Settings> &field : map.fields) {
-        if (fills(*profile, field.filled))
-            controls.setText(field.control, values.*field.value);
+    for (QString Settings::*key : profile->keys)
+        setup.settings.*key = profile->values.*key;
+}
+
+template<typename Settings> void ChooseSettingMode(SetupModel<Settings> &setup, SettingMode mode)
+{
+    setup.mode = mode;
+    if (mode != SettingMode::Manual)
+        return; // the values stay, hidden, and are written
+    setup.country.clear();
+    setup.operatorName.clear();
+    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+        if (isConnectionKey(key.filled))
+            (setup.settings.*key.value).clear();
     }
 }
 
-// Whether a pick of this profile in a freshly opened window, whose connection fields are
-// empty, leaves them holding the settings' values.
-template<typename Settings, typename Profile>
-bool putsExactly(const Profile &profile, const FieldMap<Settings> &map, const Settings &settings)
+template<typename Settings> std::optional<OperatorPick> recogniseOperator(const Settings &settings)
 {
-    const Settings values = valuesOf(profile);
-    for (const Field<Settings> &field : map.fields) {
-        if (!isConnectionKey(field.filled))
-            continue;
-        const QString put = fills(profile, field.filled) ? values.*field.value : QString();
-        if (settings.*field.value != put)
-            return false;
-    }
-    return true;
-}
-
-template<typename Settings, typename Profile>
-std::optional<OperatorPick>
-recognise(const Settings &settings, const FieldMap<Settings> &map, const CountryTable &table,
-          const std::vector<Profile> &profiles,
-          const Profile *(*find)(QStringView country, QStringView operatorName))
-{
+    // Whether a pick in a freshly opened window, whose connection values are empty, leaves
+    // them holding the settings' values.
+    const auto putsExactly = [&](const ProfileValues<Settings> &profile) {
+        for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+            if (!isConnectionKey(key.filled))
+                continue;
+            const QString put
+                = profile.keys.contains(key.value) ? profile.values.*key.value : QString();
+            if (settings.*key.value != put)
+                return false;
+        }
+        return true;
+    };
     std::optional<OperatorPick> found;
-    for (const CountryEntry &country : table) {
-        const auto countryProfiles
-            = std::count_if(profiles.begin(), profiles.end(),
-                            [&](const Profile &p) { return p.country == country.name; });
+    for (const CountryEntry &country : countryTable<Settings>()) {
         // A single profile applies whatever operator is shown: the country is one candidate.
+        const bool single = profileValues<Settings>(country.name, QString()).has_value();
         const QStringList candidates
-            = countryProfiles == 1 ? QStringList {country.defaultOperator} : country.operators;
+            = single ? QStringList {country.defaultOperator} : country.operators;
         for (const QString &operatorName : candidates) {
-            const Profile *profile = find(country.name, operatorName);
-            if (!profile || !putsExactly(*profile, map, settings))
+            const auto profile = profileValues<Settings>(country.name, operatorName);
+            if (!profile || !putsExactly(*profile))
                 continue;
             if (found)
                 return std::nullopt;
@@ -171,39 +186,34 @@ recognise(const Settings &settings, const FieldMap<Settings> &map, const Country
     return found;
 }
 
-} // namespace
-
-namespace mms {
-void ChooseCountry(NamedControls &controls)
+template<typename Settings> SetupModel<Settings> setupOfFile(const Settings &settings)
 {
-    chooseCountry(controls, mmsFieldMap(), countryTable(), &ChooseOperator);
+    SetupModel<Settings> setup;
+    const std::optional<OperatorPick> pick = recogniseOperator(settings);
+    ChooseSettingMode(setup, pick ? SettingMode::Auto : SettingMode::Manual);
+    if (pick) {
+        setup.country = pick->country;
+        ChooseCountry(setup);
+        setup.operatorName = pick->operatorName;
+        ChooseOperator(setup);
+    }
+    // Also the connection values: a profile leaves a key it does not fill as it was.
+    setup.settings = settings;
+    if constexpr (std::is_same_v<Settings, SmtpSettings>)
+        setup.settings.SSL = sslBoxText(settings.SSL);
+    return setup;
 }
 
-void ChooseOperator(NamedControls &controls)
-{
-    chooseOperator(controls, mmsFieldMap(), &findMmsProfile);
-}
-
-std::optional<OperatorPick> recogniseOperator(const MmsSettings &settings)
-{
-    return recognise(settings, mmsFieldMap(), countryTable(), mmsProfileTable(), &findMmsProfile);
-}
-} // namespace mms
-
-namespace smtp {
-void ChooseCountry(NamedControls &controls)
-{
-    chooseCountry(controls, smtpFieldMap(), countryTable(), &ChooseOperator);
-}
-
-void ChooseOperator(NamedControls &controls)
-{
-    chooseOperator(controls, smtpFieldMap(), &findDataProfile);
-}
-
-std::optional<OperatorPick> recogniseOperator(const SmtpSettings &settings)
-{
-    return recognise(settings, smtpFieldMap(), countryTable(), dataProfileTable(),
-                     &findDataProfile);
-}
-} // namespace smtp
+// The steps of the two sections.
+template std::optional<ProfileValues<MmsSettings>> profileValues(const QString &, const QString &);
+template std::optional<ProfileValues<SmtpSettings>> profileValues(const QString &, const QString &);
+template void ChooseCountry(SetupModel<MmsSettings> &);
+template void ChooseCountry(SetupModel<SmtpSettings> &);
+template void ChooseOperator(SetupModel<MmsSettings> &);
+template void ChooseOperator(SetupModel<SmtpSettings> &);
+template void ChooseSettingMode(SetupModel<MmsSettings> &, SettingMode);
+template void ChooseSettingMode(SetupModel<SmtpSettings> &, SettingMode);
+template std::optional<OperatorPick> recogniseOperator(const MmsSettings &);
+template std::optional<OperatorPick> recogniseOperator(const SmtpSettings &);
+template SetupModel<MmsSettings> setupOfFile(const MmsSettings &);
+template SetupModel<SmtpSettings> setupOfFile(const SmtpSettings &);

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "netcfg/namedcontrols.h"
+#include "carriers/setupmodel.h"
 #include "netcfg/settings.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,44 +20,56 @@ struct CountryEntry
 
 using CountryTable = std::vector<CountryEntry>;
 
-// A selection step of a setup window, run on a pick in its country or operator box. The
-// controls are those of the window's field map (netcfg/fieldmap.h).
-using CarrierStep = void (*)(NamedControls &);
+// The country table of each section's window (country_tables.cpp).
+template<typename Settings> const CountryTable &countryTable();
 
 // The names of a table's countries, in list order, for the country box.
 QStringList countryNames(const CountryTable &table);
 
-// A country and an operator, as the country and operator boxes show them after the user's
-// picks. operatorName is what the operator box shows: empty for a country without a default
-// operator.
+// An operator's profile as its pick writes it: the values under the keys they feed, and the
+// keys that the pick writes (those of the groups that the profile carries; see Filled in
+// netcfg/section.h), in the section's order.
+template<typename Settings> struct ProfileValues
+{
+    Settings values;
+    QList<QString Settings::*> keys;
+};
+
+// The profile that a pick of this country and operator applies, looked up by whole,
+// case-sensitive texts; a country with a single profile gets it whatever the operator text
+// is. Nothing when there is no such profile.
+template<typename Settings>
+std::optional<ProfileValues<Settings>> profileValues(const QString &country,
+                                                     const QString &operatorName);
+
+// The carrier steps, each the effect of the user's pick in a box on the setup.
+//
+// ChooseCountry: the country box's pick. A country of the table refills the operator list,
+// shows its default operator (or an empty text) and runs ChooseOperator; any other text
+// changes nothing.
+template<typename Settings> void ChooseCountry(SetupModel<Settings> &setup);
+// ChooseOperator: the operator box's pick. Writes the profile of the shown country and
+// operator into the keys it carries; a key that the profile does not carry keeps its value.
+template<typename Settings> void ChooseOperator(SetupModel<Settings> &setup);
+// The setting-mode box's pick. Manual empties the country's and operator's texts (their list
+// stays) and every connection value (isConnectionKey); Auto changes no value.
+template<typename Settings> void ChooseSettingMode(SetupModel<Settings> &setup, SettingMode mode);
+
+// A country and an operator as the boxes show them after the user's picks. operatorName is
+// what the operator box shows: empty for a country without a default operator.
 struct OperatorPick
 {
     QString country;
     QString operatorName;
 };
 
-namespace mms {
-const CountryTable &countryTable();
-// The country box's pick: refills the operator box from the country table, shows the default
-// operator and runs ChooseOperator.
-void ChooseCountry(NamedControls &controls);
-// The operator box's pick: fills the connection fields from the operator's MMS profile.
-void ChooseOperator(NamedControls &controls);
 // The operator whose pick in a freshly opened window puts exactly these connection values
-// (connectionFields(mmsFieldMap())) into the window: its profile's value in every field that
-// the profile fills, empty in the others. Candidates are every operator of the country table,
-// but a country with a single profile counts once, with the operator that picking the country
-// shows. Nothing when no candidate matches, or when more than one does.
-std::optional<OperatorPick> recogniseOperator(const MmsSettings &settings);
-} // namespace mms
+// into it: its profile's value in every connection key that the profile fills, empty in the
+// others. Candidates are every operator of the country table, but a country with a single
+// profile counts once, with the operator that picking the country shows. Nothing when no
+// candidate matches, or when more than one does. (The SMTP mail server plays no part.)
+template<typename Settings> std::optional<OperatorPick> recogniseOperator(const Settings &settings);
 
-namespace smtp {
-const CountryTable &countryTable();
-void ChooseCountry(NamedControls &controls);
-// The operator box's pick: fills the access point and mail server fields from the operator's
-// data-connection profile.
-void ChooseOperator(NamedControls &controls);
-// As mms::recogniseOperator, over the SMTP window's connection fields: the access point and
-// its credentials. The mail server's fields play no part.
-std::optional<OperatorPick> recogniseOperator(const SmtpSettings &settings);
-} // namespace smtp
+// The setup that shows a file's settings as the user would have made it: Auto with the
+// recognised operator picked through the steps above, else Manual; then every value the file's.
+template<typename Settings> SetupModel<Settings> setupOfFile(const Settings &settings);

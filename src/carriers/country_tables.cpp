@@ -7,8 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace mms {
-const CountryTable &countryTable()
+template<> const CountryTable &countryTable<MmsSettings>()
 {
     // clang-format off
     static const CountryTable table = {
@@ -51,10 +50,8 @@ const CountryTable &countryTable()
     // clang-format on
     return table;
 }
-} // namespace mms
 
-namespace smtp {
-const CountryTable &countryTable()
+template<> const CountryTable &countryTable<SmtpSettings>()
 {
     // clang-format off
     static const CountryTable table = {
@@ -97,4 +94,3 @@ const CountryTable &countryTable()
     // clang-format on
     return table;
 }
-} // namespace smtp

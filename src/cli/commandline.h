@@ -8,10 +8,10 @@
 //   camera-setting-tool carriers [mms|smtp] [--country NAME]
 //   camera-setting-tool --help | --version
 //
-// A command runs the windows' own steps on controls held in memory: the carrier steps
-// (carriers.h) and the field maps (fieldmap.h) fill the same settings, and Generate's check
-// and writer (fileactions.h) write the same bytes. It needs QtCore only: no window, no
-// display, no platform plugin.
+// A command builds a setup (carriers/setupmodel.h) from its options, one option per key of the
+// section, and runs the windows' own steps on it: the carrier steps (carriers/carriers.h) and
+// Generate (actions/generate.h), which write the same bytes. One file per command
+// (commands.h). It needs QtCore only: no window, no display, no platform plugin.
 
 // Whether the arguments are the command line's: a first argument that does not start with
 // "-" (a command, or a mistyped one), or -h, --help, -v or --version. Anything else, no

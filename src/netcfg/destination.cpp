@@ -2,12 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-const QString kFileName = QStringLiteral("NET.CFG");
-
-} // namespace
-
 QStringView platformSeparators()
 {
 #ifdef Q_OS_WIN
@@ -25,14 +19,14 @@ QString destinationPath(const QString &pathField, QStringView separators)
     if (last < 0) {
         const QChar here
             = separators.isEmpty() || separators.contains(u'/') ? u'/' : separators.front();
-        return u'.' + here + kFileName;
+        return u'.' + here + kNetCfgFileName;
     }
-    return pathField.left(last + 1) + kFileName;
+    return pathField.left(last + 1) + kNetCfgFileName;
 }
 
 QString pathFieldForFolder(const QString &folder, QStringView separators, QChar nativeSeparator)
 {
     if (!folder.isEmpty() && separators.contains(folder.back()))
-        return folder + kFileName;
-    return folder + nativeSeparator + kFileName;
+        return folder + kNetCfgFileName;
+    return folder + nativeSeparator + kNetCfgFileName;
 }

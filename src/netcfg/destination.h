@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringView>
 
+// The file that the camera reads from its card.
+inline const QString kNetCfgFileName = QStringLiteral("NET.CFG");
+
 // Directory separators of the platform: "/" on Linux and macOS; "\" and "/" on Windows.
 QStringView platformSeparators();
 

@@ -22,9 +22,9 @@ WindowDesign makeDesign()
             {"Label1",   Label,         "Frame1",  {240, 440, 1845, 330},     "Wireless Mode",   {},                                   Highlight,     White},
             {"Combo1",   SimpleCombo,   "Frame1",  {2280, 360, 2775, 450},    "MMS",             {"MMS"},                              Default,       Highlight,     {}, Disabled},
             {"Label2",   Label,         "Frame1",  {5520, 440, 1635, 330},    "Setting Mode",    {},                                   Highlight,     White},
-            {"Combo2",   DropDownCombo, "Frame1",  {7320, 360, 3615, 450},    "Auto",            {"Auto", "Manual"},                   Default,       Highlight},
+            {"Combo2",   DropDownCombo, "Frame1",  {7320, 360, 3615, 450},    kAutoMode,         {kAutoMode, kManualMode},             Default,       Highlight},
             {"Label3",   Label,         "Frame1",  {240, 880, 1080, 330},     "Country",         {},                                   Highlight,     White},
-            {"Combo3",   DropDownCombo, "Frame1",  {2280, 840, 2775, 450},    "",                countryNames(mms::countryTable()),    Default,       Highlight},
+            {"Combo3",   DropDownCombo, "Frame1",  {2280, 840, 2775, 450},    "",                countryNames(countryTable<MmsSettings>()),    Default,       Highlight},
             {"Label4",   Label,         "Frame1",  {5520, 880, 1260, 330},    "Operators",       {},                                   Highlight,     White},
             {"Combo4",   DropDownCombo, "Frame1",  {7320, 840, 3615, 450},    "",                {"China Mobile", "China Unicom"},     Default,       Highlight},
 

@@ -4,7 +4,7 @@
 #include "setup/setupwindow.h"
 
 // The MMS setup window Form5: composes the [MMS] section of NET.CFG.
-class MmsWindow : public SetupWindow
+class MmsWindow : public SectionWindow<MmsSettings>
 {
     Q_OBJECT
 
@@ -13,7 +13,6 @@ public:
     explicit MmsWindow(SetupDialogs &dialogs = qtSetupDialogs(), QWidget *parent = nullptr);
 
 protected:
-    void applySettingMode() override;
     void read() override;
     void generate() override;
 };

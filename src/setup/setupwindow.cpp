@@ -1,5 +1,6 @@
 #include "setup/setupwindow.h"
 
+#include "actions/choosefolder.h"
 #include "setup/setupdialogs.h"
 
 #include <QAbstractButton>
@@ -25,9 +26,11 @@ void acceptPicksOnly(QComboBox *box)
 } // namespace
 
 SetupWindow::SetupWindow(const WindowDesign &design, const WindowControls &controls,
-                         CarrierStep chooseCountry, CarrierStep chooseOperator,
-                         SetupDialogs &dialogs, QWidget *parent)
+                         const QStringList &connectionControls, SetupDialogs &dialogs,
+                         QWidget *parent)
     : FramelessWindow(design, parent)
+    , m_controls(controls)
+    , m_connectionControls(connectionControls)
     , m_dialogs(dialogs)
 {
     const QList<QComboBox *> boxes = findChildren<QComboBox *>();
@@ -36,12 +39,16 @@ SetupWindow::SetupWindow(const WindowDesign &design, const WindowControls &contr
             acceptPicksOnly(box);
     }
 
-    connect(requiredBox(controls.modeBox), &QComboBox::activated, this,
-            [this] { applySettingMode(); });
+    connect(requiredBox(controls.modeBox), &QComboBox::activated, this, [this] {
+        if (const std::optional<SettingMode> mode = settingModeOf(text(m_controls.modeBox))) {
+            settingModePicked(*mode);
+            setSettingMode(*mode);
+        }
+    });
     connect(requiredBox(controls.countryBox), &QComboBox::activated, this,
-            [this, chooseCountry] { chooseCountry(*this); });
+            [this] { countryPicked(); });
     connect(requiredBox(controls.operatorBox), &QComboBox::activated, this,
-            [this, chooseOperator] { chooseOperator(*this); });
+            [this] { operatorPicked(); });
 
     const auto button = [this](const QString &name) {
         auto *button = qobject_cast<QAbstractButton *>(requiredControl(name));
@@ -50,30 +57,29 @@ SetupWindow::SetupWindow(const WindowDesign &design, const WindowControls &contr
         return button;
     };
     connect(button(kFolderButton), &QAbstractButton::clicked, this,
-            [this, pathField = controls.pathField] { ChooseFolder(*this, pathField); });
+            [this] { setText(m_controls.pathField, ChooseFolder(*this)); });
     connect(button(kReadButton), &QAbstractButton::clicked, this, [this] { read(); });
     connect(button(kGenerateButton), &QAbstractButton::clicked, this, [this] { generate(); });
     connect(button(kExitButton), &QAbstractButton::clicked, this, &QWidget::close);
+
+    // The load step: the mode box holds its designed "Auto". Key preview is the frameless
+    // window's.
+    setSettingMode(SettingMode::Auto);
 }
 
 SetupWindow::~SetupWindow() = default;
 
-void SetupWindow::setControlsEnabled(const QStringList &names, bool enabled)
+void SetupWindow::setSettingMode(SettingMode mode)
 {
-    for (const QString &name : names)
-        requiredControl(name)->setEnabled(enabled);
-}
-
-void SetupWindow::setControlsVisible(const QStringList &names, bool visible)
-{
-    for (const QString &name : names)
-        requiredControl(name)->setVisible(visible);
-}
-
-void SetupWindow::emptyTexts(const QStringList &names)
-{
-    for (const QString &name : names)
-        setText(name, QString());
+    m_mode = mode;
+    const bool manual = mode == SettingMode::Manual;
+    for (const QString &name : m_connectionControls) {
+        requiredControl(name)->setEnabled(manual);
+        requiredControl(name)->setVisible(
+            manual); // in Auto the values stay, hidden, and are written
+    }
+    for (const QString &name : {m_controls.countryBox, m_controls.operatorBox})
+        requiredControl(name)->setEnabled(!manual);
 }
 
 QString SetupWindow::labelOf(const QString &name) const
@@ -87,7 +93,7 @@ QString SetupWindow::labelOf(const QString &name) const
     return name;
 }
 
-void SetupWindow::showMessage(const QString &text)
+void SetupWindow::showMessage(MessageKind, const QString &text)
 {
     m_dialogs.showMessage(this, kApplicationTitle, text);
 }
@@ -125,24 +131,23 @@ void SetupWindow::setText(const QString &name, const QString &text)
     qFatal("%s holds no text", qPrintable(name));
 }
 
-void SetupWindow::clearList(const QString &name)
+QStringList SetupWindow::items(const QString &name) const
 {
-    QComboBox *box = requiredBox(name);
-    box->clear();
-    box->clearEditText();
+    const QComboBox *box = requiredBox(name);
+    QStringList list;
+    for (int i = 0; i < box->count(); ++i)
+        list.append(box->itemText(i));
+    return list;
 }
 
-void SetupWindow::addItem(const QString &name, const QString &item)
+void SetupWindow::setItems(const QString &name, const QStringList &items)
 {
     QComboBox *box = requiredBox(name);
-    const int keptIndex = box->currentIndex();
-    const QString keptText = box->currentText();
-    box->addItem(item);
+    const QString kept = box->currentText();
+    box->clear();
+    box->addItems(items);
     // Qt selects the first entry added to an empty list; the box's text must not change.
-    if (box->currentIndex() != keptIndex) {
-        box->setCurrentIndex(keptIndex);
-        box->setEditText(keptText);
-    }
+    setText(name, kept);
 }
 
 QWidget *SetupWindow::requiredControl(const QString &name) const

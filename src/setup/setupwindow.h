@@ -1,8 +1,10 @@
 #pragma once
 
+#include "actions/actionhost.h"
+#include "actions/fieldmap.h"
+#include "actions/namedcontrols.h"
 #include "carriers/carriers.h"
-#include "netcfg/fieldmap.h"
-#include "netcfg/fileactions.h"
+#include "carriers/setupmodel.h"
 #include "setup/framelesswindow.h"
 
 #include <QString>
@@ -11,48 +13,112 @@
 class QComboBox;
 class SetupDialogs;
 
-// What the MMS and SMTP setup windows share: their controls by name, the carrier steps on the
-// country and operator boxes, the folder button, Read, Generate and Exit. Each window adds its
-// own setting-mode rule, Read and Generate.
+// The application's title, on every message box of a setup window.
+inline const QString kApplicationTitle = QStringLiteral("VX412 Setting Tools");
+
+// What the MMS and SMTP setup windows share: their controls by name (NamedControls), the
+// dialogs (ActionHost), and the connections from the boxes and buttons to the steps.
 //
 // A "pick" in a box is the user's choice of a list entry, with the mouse or by moving
 // through the list with the keyboard. Typing into an editable box runs nothing.
-class SetupWindow : public FramelessWindow, public FileActionHost
+class SetupWindow : public FramelessWindow, public NamedControls, public ActionHost
 {
     Q_OBJECT
 
 public:
     ~SetupWindow() override;
 
-    // FileActionHost
+    // NamedControls
     QString text(const QString &name) const override;
     void setText(const QString &name, const QString &text) override;
-    void clearList(const QString &name) override;
-    void addItem(const QString &name, const QString &item) override;
-    QString labelOf(const QString &name) const override;
-    void showMessage(const QString &text) override;
+    QStringList items(const QString &name) const override;
+    void setItems(const QString &name, const QStringList &items) override;
+
+    // ActionHost, but nameOf, which is the section's
+    void showMessage(MessageKind kind, const QString &text) override;
     std::optional<QString> chooseFolder(const QString &title) override;
 
-protected:
-    // The window's controls, where its boxes and Path field are (its field map), and the carrier
-    // steps of its country and operator boxes. dialogs must outlive the window.
-    SetupWindow(const WindowDesign &design, const WindowControls &controls,
-                CarrierStep chooseCountry, CarrierStep chooseOperator, SetupDialogs &dialogs,
-                QWidget *parent);
+    // The caption of the label that names a control, as the window shows it now ("Phone 1");
+    // the control's name when no label names it.
+    QString labelOf(const QString &name) const;
 
-    // Run when an item of the setting-mode box is picked, and once by the load step.
-    virtual void applySettingMode() = 0;
+    // The mode that the last pick in the setting-mode box applied (Auto as the window opens).
+    SettingMode settingMode() const { return m_mode; }
+
+protected:
+    // The window's controls and where its boxes and Path field are. dialogs must outlive the
+    // window. The load step: the window opens in Auto mode.
+    SetupWindow(const WindowDesign &design, const WindowControls &controls,
+                const QStringList &connectionControls, SetupDialogs &dialogs, QWidget *parent);
+
+    // A pick in the country box, the operator box or the setting-mode box, and the read and
+    // generate buttons.
+    virtual void countryPicked() = 0;
+    virtual void operatorPicked() = 0;
+    virtual void settingModePicked(SettingMode mode) = 0;
     virtual void read() = 0;
     virtual void generate() = 0;
 
-    // The setting-mode rule's steps, each over a set of controls.
-    void setControlsEnabled(const QStringList &names, bool enabled);
-    void setControlsVisible(const QStringList &names, bool visible);
-    void emptyTexts(const QStringList &names);
+    const WindowControls &controls() const { return m_controls; }
+
+    // The setting-mode rule's states: in Auto the connection fields are disabled and hidden
+    // and the boxes enabled; in Manual the other way round. Their texts are the steps'.
+    void setSettingMode(SettingMode mode);
 
 private:
     QWidget *requiredControl(const QString &name) const;
     QComboBox *requiredBox(const QString &name) const;
 
+    const WindowControls m_controls;
+    const QStringList m_connectionControls;
     SetupDialogs &m_dialogs;
+    SettingMode m_mode = SettingMode::Auto;
+};
+
+// A setup window of one section: the carrier steps, Read and Generate on the setup that its
+// controls show (fieldmap.h).
+template<typename Settings> class SectionWindow : public SetupWindow
+{
+public:
+    QString nameOf(QLatin1StringView key) const override
+    {
+        return labelOf(controlOf<Settings>(key));
+    }
+
+    // The setup that the window shows now.
+    SetupModel<Settings> setup() const { return readSetup<Settings>(*this, settingMode()); }
+
+protected:
+    SectionWindow(const WindowDesign &design, SetupDialogs &dialogs, QWidget *parent)
+        : SetupWindow(design, fieldMap<Settings>(), connectionControls<Settings>(), dialogs, parent)
+    { }
+
+    void countryPicked() override
+    {
+        takeStep([](SetupModel<Settings> &s) { ChooseCountry(s); });
+    }
+    void operatorPicked() override
+    {
+        takeStep([](SetupModel<Settings> &s) { ChooseOperator(s); });
+    }
+    void settingModePicked(SettingMode mode) override
+    {
+        takeStep([mode](SetupModel<Settings> &s) { ChooseSettingMode(s, mode); });
+    }
+
+    // Shows a setup that replaces the one the window shows, such as a file's.
+    void replaceSetup(const SetupModel<Settings> &replacement)
+    {
+        takeStep([&](SetupModel<Settings> &s) { s = replacement; });
+        setSettingMode(replacement.mode);
+    }
+
+private:
+    template<typename Step> void takeStep(const Step &step)
+    {
+        const SetupModel<Settings> before = setup();
+        SetupModel<Settings> after = before;
+        step(after);
+        showSetup(*this, before, after);
+    }
 };

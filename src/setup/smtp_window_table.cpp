@@ -22,9 +22,9 @@ WindowDesign makeDesign()
             {"Label1",   Label,         "Frame1",  {240, 440, 1845, 330},     "Wireless Mode",   {},                                   Highlight,     White},
             {"Combo2",   SimpleCombo,   "Frame1",  {2880, 360, 2895, 450},    "SMTP",            {"SMTP"},                             Default,       Blue,          {}, Disabled},
             {"Label2",   Label,         "Frame1",  {6120, 440, 1635, 330},    "Setting Mode",    {},                                   Highlight,     White},
-            {"Combo1",   DropDownCombo, "Frame1",  {8280, 360, 2655, 450},    "Auto",            {"Auto", "Manual"},                   Default,       Blue},
+            {"Combo1",   DropDownCombo, "Frame1",  {8280, 360, 2655, 450},    kAutoMode,         {kAutoMode, kManualMode},             Default,       Blue},
             {"Label3",   Label,         "Frame1",  {240, 880, 1080, 330},     "Country",         {},                                   Highlight,     White},
-            {"Combo3",   DropDownCombo, "Frame1",  {2880, 840, 2895, 450},    "",                countryNames(smtp::countryTable()),   Default,       Blue},
+            {"Combo3",   DropDownCombo, "Frame1",  {2880, 840, 2895, 450},    "",                countryNames(countryTable<SmtpSettings>()),   Default,       Blue},
             {"Label4",   Label,         "Frame1",  {6120, 880, 1260, 330},    "Operators",       {},                                   Highlight,     White},
             {"Combo4",   DropDownCombo, "Frame1",  {8280, 840, 2655, 450},    "",                {"China Mobile", "China Unicom"},     Default,       Blue},
 
@@ -46,7 +46,7 @@ WindowDesign makeDesign()
             {"Label11",  Label,         "Frame2",  {120, 1880, 1335, 375},    "Password",        {},                                   Highlight,     HighlightText},
             {"Text17",   TextField,     "Frame2",  {1440, 1800, 3555, 465},   "",                {},                                   Default,       Blue},
             {"Label22",  Label,         "Frame2",  {120, 2440, 1095, 375},    "SSL",             {},                                   Highlight,     HighlightText},
-            {"Combo5",   DropDownCombo, "Frame2",  {1440, 2400, 3615, 450},   "YES",             {"YES", "NO"},                        Default,       Blue},
+            {"Combo5",   DropDownCombo, "Frame2",  {1440, 2400, 3615, 450},   kSslYes,           {kSslYes, kSslNo},                    Default,       Blue},
 
             {"Frame6",   Panel,         "",        {120, 4440, 5535, 3015},   "Phone Setting",   {},                                   Highlight,     HighlightText},
             {"Label12",  Label,         "Frame6",  {120, 560, 990, 330},      "Phone 1",         {},                                   Highlight,     White},

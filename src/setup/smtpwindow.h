@@ -4,7 +4,7 @@
 #include "setup/setupwindow.h"
 
 // The SMTP setup window Form7: composes the [SMTP] section of NET.CFG.
-class SmtpWindow : public SetupWindow
+class SmtpWindow : public SectionWindow<SmtpSettings>
 {
     Q_OBJECT
 
@@ -16,7 +16,6 @@ public:
                         QWidget *parent = nullptr);
 
 protected:
-    void applySettingMode() override;
     void read() override;
     void generate() override;
 

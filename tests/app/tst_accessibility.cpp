@@ -1,6 +1,7 @@
 #include "app/captions.h"
 #include "app/launcherwindow.h"
 #include "common/fakedialogs.h"
+#include "common/qtwarnings.h"
 #include "setup/mmswindow.h"
 #include "setup/smtpwindow.h"
 
@@ -32,10 +33,16 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void shouldNameEveryFieldAndBoxByItsOwnLabel_data();
     void shouldNameEveryFieldAndBoxByItsOwnLabel();
     void shouldPresentTheTilesAsButtonsNamedByTheirCaptions();
 };
+
+void TestAccessibility::init()
+{
+    failOnQtWarnings();
+}
 
 void TestAccessibility::shouldNameEveryFieldAndBoxByItsOwnLabel_data()
 {

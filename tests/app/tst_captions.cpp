@@ -1,5 +1,6 @@
 #include "app/captions.h"
 #include "app/launcherwindow.h"
+#include "common/qtwarnings.h"
 #include "setup/mmswindow.h"
 #include "setup/smtpwindow.h"
 #include "setup/wrappinglabel.h"
@@ -43,13 +44,21 @@ class TestCaptions : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void shouldCaptionEveryTargetFromTheExactLanguagesRowOnly_data();
     void shouldCaptionEveryTargetFromTheExactLanguagesRowOnly();
     void shouldHaveARowForEveryLanguageOfTheLauncher_data();
     void shouldHaveARowForEveryLanguageOfTheLauncher();
     void shouldShowEveryEnglishCaptionWhole_data();
     void shouldShowEveryEnglishCaptionWhole();
+    void shouldNameOnlyControlsOfTheirWindow_data();
+    void shouldNameOnlyControlsOfTheirWindow();
 };
+
+void TestCaptions::init()
+{
+    failOnQtWarnings();
+}
 
 void TestCaptions::shouldCaptionEveryTargetFromTheExactLanguagesRowOnly_data()
 {
@@ -167,6 +176,53 @@ void TestCaptions::shouldShowEveryEnglishCaptionWhole()
             clipped.append(QStringLiteral("%1 \"%2\"").arg(label->objectName(), label->text()));
     }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+}
+
+// Every name that a table spells (a tab order, a label's field, a field map, a caption table)
+// is a control of its window, so that a typo fails here rather than going unnoticed.
+void TestCaptions::shouldNameOnlyControlsOfTheirWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("launcher") << "launcher";
+    QTest::newRow("MMS") << "MMS";
+    QTest::newRow("SMTP") << "SMTP";
+}
+
+void TestCaptions::shouldNameOnlyControlsOfTheirWindow()
+{
+    QFETCH(QString, window);
+    SslValue ssl;
+    std::unique_ptr<FramelessWindow> made;
+    QStringList names;
+    const auto addFields = [&names](const auto &map) {
+        names += QStringList {map.pathField, map.modeBox, map.countryBox, map.operatorBox};
+        for (const auto &field : map.fields)
+            names.append(field.control);
+    };
+    if (window == "launcher") {
+        made = std::make_unique<LauncherWindow>();
+    } else if (window == "MMS") {
+        made = std::make_unique<MmsWindow>();
+        addFields(fieldMap<MmsSettings>());
+        names += mmsCaptionTable().targets;
+    } else {
+        made = std::make_unique<SmtpWindow>(ssl);
+        addFields(fieldMap<SmtpSettings>());
+        names += smtpCaptionTable().targets;
+    }
+    const WindowDesign &design = window == "launcher" ? launcherWindowDesign()
+        : window == "MMS"                             ? mmsWindowDesign()
+                                                      : smtpWindowDesign();
+    names += design.tabOrder;
+    for (const LabelFor &pair : design.labels)
+        names += QStringList {pair.label, pair.control};
+
+    QStringList unknown;
+    for (const QString &name : std::as_const(names)) {
+        if (!made->control(name))
+            unknown.append(name);
+    }
+    QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(u' ')));
 }
 
 QTEST_MAIN(TestCaptions)

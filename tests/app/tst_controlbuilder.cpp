@@ -1,3 +1,4 @@
+#include "common/qtwarnings.h"
 #include "common/windowtesting.h"
 #include "setup/controlbuilder.h"
 #include "setup/wrappinglabel.h"
@@ -71,6 +72,7 @@ private:
 
 void TestControlBuilder::init()
 {
+    failOnQtWarnings();
     m_window = std::make_unique<QWidget>();
     buildWindow(m_window.get(), testWindow());
 }

@@ -1,3 +1,4 @@
+#include "common/qtwarnings.h"
 #include "setup/framelesswindow.h"
 
 #include <QApplication>
@@ -77,6 +78,7 @@ private:
 
 void TestFramelessWindow::init()
 {
+    failOnQtWarnings();
     m_window = std::make_unique<FramelessWindow>(testWindow());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));

@@ -1,5 +1,6 @@
 #include "app/appicon.h"
 #include "app/launcherwindow.h"
+#include "common/qtwarnings.h"
 #include "common/windowtesting.h"
 
 #include <QAbstractItemView>
@@ -85,6 +86,7 @@ private:
 
 void TestLauncher::init()
 {
+    failOnQtWarnings();
     m_mms = {};
     m_smtp = {};
     m_launcher = std::make_unique<LauncherWindow>();

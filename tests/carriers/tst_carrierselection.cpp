@@ -1,53 +1,73 @@
-// The selection steps against a fake set of window controls.
+// The selection steps on a setup.
 
 #include "carriers/carriers.h"
-#include "common/fakecontrols.h"
-#include "netcfg/fieldmap.h"
+#include "netcfg/netcfg.h"
 
 #include <QTest>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 enum class Window { Mms, Smtp };
 
-const CountryTable &tableOf(Window window)
+// The connection keys of a setup (and the SMTP mail server) as "key=value", those holding
+// unchanged the value they were given left out.
+template<typename Settings> QStringList changed(const Settings &settings, const QString &given)
 {
-    return window == Window::Mms ? mms::countryTable() : smtp::countryTable();
+    QStringList lines;
+    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+        if (key.filled != Filled::ByUser && settings.*key.value != given)
+            lines.append(QLatin1String(key.key) + u'=' + settings.*key.value);
+    }
+    return lines;
 }
 
-CarrierStep stepOf(Window window)
+// Every key that a profile may fill holds what a user may have typed before a pick.
+template<typename Settings> SetupModel<Settings> typedSetup()
 {
-    return window == Window::Mms ? &mms::ChooseOperator : &smtp::ChooseOperator;
+    SetupModel<Settings> setup;
+    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+        if (key.filled != Filled::ByUser)
+            setup.settings.*key.value = u"typed"_s;
+    }
+    return setup;
 }
 
-CarrierStep countryStepOf(Window window)
+// What a pick in the operator box changes, picked twice.
+template<typename Settings>
+QStringList operatorPicked(const QString &country, const QString &operatorName)
 {
-    return window == Window::Mms ? &mms::ChooseCountry : &smtp::ChooseCountry;
+    SetupModel<Settings> setup = typedSetup<Settings>();
+    setup.country = country;
+    setup.operatorName = operatorName;
+    ChooseOperator(setup);
+    const QStringList once = changed(setup.settings, u"typed"_s);
+    ChooseOperator(setup);
+    return changed(setup.settings, u"typed"_s) == once ? once : QStringList {u"differs"_s};
 }
 
-// What the window does when the user picks an entry of the country box.
-void pickCountry(FakeControls &controls, Window window, const QString &country)
+template<typename Settings>
+const CountryEntry &countryOf(const SetupModel<Settings> &, const QString &name)
 {
-    controls.setText(u"Combo3"_s, country);
-    countryStepOf(window)(controls);
+    for (const CountryEntry &entry : countryTable<Settings>()) {
+        if (entry.name == name)
+            return entry;
+    }
+    static const CountryEntry none;
+    QTest::qFail(qPrintable(u"no country "_s + name), __FILE__, __LINE__);
+    return none;
 }
 
-// What the window does when the user picks an entry of the operator box.
-void pickOperator(FakeControls &controls, Window window, const QString &operatorName)
+// A pick in the country box, then optionally in the operator box, on a setup.
+template<typename Settings>
+void pick(SetupModel<Settings> &setup, const QString &country, const QString &operatorName = {})
 {
-    controls.setText(u"Combo4"_s, operatorName);
-    stepOf(window)(controls);
-}
-
-// Fields a user may have typed before a pick.
-void fillFields(FakeControls &controls)
-{
-    for (const QString &name :
-         {u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s, u"Text6"_s, u"Combo5"_s})
-        controls.setText(name, u"typed "_s + name);
+    setup.country = country;
+    ChooseCountry(setup);
+    if (!operatorName.isEmpty()) {
+        setup.operatorName = operatorName;
+        ChooseOperator(setup);
+    }
 }
 } // namespace
 
@@ -58,8 +78,8 @@ class TestCarrierSelection : public QObject
     Q_OBJECT
 
 private slots:
-    void shouldWriteTheProfileFieldsInOrder_data();
-    void shouldWriteTheProfileFieldsInOrder();
+    void shouldFillTheKeysTheProfileCarries_data();
+    void shouldFillTheKeysTheProfileCarries();
     void shouldRefillOperatorsAndApplyTheDefault_data();
     void shouldRefillOperatorsAndApplyTheDefault();
     void shouldRebuildOperatorsWhenTheSameCountryIsPickedAgain();
@@ -72,110 +92,104 @@ private slots:
     void shouldRecogniseTheOneOperatorThatGivesTheValues();
 };
 
-void TestCarrierSelection::shouldWriteTheProfileFieldsInOrder_data()
+void TestCarrierSelection::shouldFillTheKeysTheProfileCarries_data()
 {
     QTest::addColumn<Window>("window");
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("operatorName");
-    QTest::addColumn<QStringList>("writes");
+    QTest::addColumn<QStringList>("filled"); // in the section's order
 
     // clang-format off
-    QTest::newRow("MMS with credentials: password before account")
+    QTest::newRow("MMS with credentials")
         << Window::Mms << u"Russia"_s << u"Beeline"_s
-        << QStringList{u"Text1=mms.beeline.ru"_s, u"Text2=beeline"_s, u"Text3=beeline"_s,
-                       u"Text4=http://mms/"_s, u"Text5=192.168.94.23"_s, u"Text6=8080"_s};
+        << QStringList{u"URL=http://mms/"_s, u"APN=mms.beeline.ru"_s, u"IP=192.168.94.23"_s, u"Port=8080"_s, u"APNAccount=beeline"_s, u"APNPassword=beeline"_s};
     QTest::newRow("MMS credentials that differ")
         << Window::Mms << u"Germany"_s << u"T-Mobile"_s
-        << QStringList{u"Text1=internet.t-mobile"_s, u"Text2=tm"_s, u"Text3=t-mobile"_s,
-                       u"Text4=http://mms.t-mobile.de/servlets/mms"_s, u"Text5=172.28.23.131"_s,
-                       u"Text6=8008"_s};
+        << QStringList{u"URL=http://mms.t-mobile.de/servlets/mms"_s, u"APN=internet.t-mobile"_s, u"IP=172.28.23.131"_s, u"Port=8008"_s, u"APNAccount=t-mobile"_s, u"APNPassword=tm"_s};
     QTest::newRow("MMS without credentials")
         << Window::Mms << u"Russia"_s << u"TELE2"_s
-        << QStringList{u"Text1=mms.tele2.ru"_s, u"Text4=http://mmsc.tele2.ru"_s,
-                       u"Text5=193.12.40.65"_s, u"Text6=8080"_s};
+        << QStringList{u"URL=http://mmsc.tele2.ru"_s, u"APN=mms.tele2.ru"_s, u"IP=193.12.40.65"_s, u"Port=8080"_s};
     QTest::newRow("MMS empty credentials")
         << Window::Mms << u"Russia"_s << u"Megafon"_s
-        << QStringList{u"Text1=mms"_s, u"Text2="_s, u"Text3="_s, u"Text4=http://mmsc:8002"_s,
-                       u"Text5=10.10.10.10"_s, u"Text6=8080"_s};
+        << QStringList{u"URL=http://mmsc:8002"_s, u"APN=mms"_s, u"IP=10.10.10.10"_s, u"Port=8080"_s, u"APNAccount="_s, u"APNPassword="_s};
     QTest::newRow("MMS all values empty")
         << Window::Mms << u"Russia"_s << u"YOTA"_s
-        << QStringList{u"Text1="_s, u"Text4="_s, u"Text5="_s, u"Text6="_s};
+        << QStringList{u"URL="_s, u"APN="_s, u"IP="_s, u"Port="_s};
     QTest::newRow("MMS accented operator")
         << Window::Mms << u"France"_s << u"SFR (forfait bloqué)"_s
-        << QStringList{u"Text1=mmssfr"_s, u"Text4=http://mms1"_s, u"Text5=10.151.0.1"_s,
-                       u"Text6=8080"_s};
+        << QStringList{u"URL=http://mms1"_s, u"APN=mmssfr"_s, u"IP=10.151.0.1"_s, u"Port=8080"_s};
     QTest::newRow("MMS listed operator without profile")
-        << Window::Mms << u"Australia"_s << u"Three"_s << QStringList{};
+        << Window::Mms << u"Australia"_s << u"Three"_s
+        << QStringList{};
     QTest::newRow("MMS initial operator, no country")
-        << Window::Mms << QString() << u"China Mobile"_s << QStringList{};
+        << Window::Mms << QString() << u"China Mobile"_s
+        << QStringList{};
     QTest::newRow("MMS typed single-profile country, any operator")
         << Window::Mms << u"Andorra"_s << u"T-Mobile"_s
-        << QStringList{u"Text1=mms"_s, u"Text4=http://mms.ad/mmsc"_s, u"Text5=192.168.21.50"_s,
-                       u"Text6=80"_s};
+        << QStringList{u"URL=http://mms.ad/mmsc"_s, u"APN=mms"_s, u"IP=192.168.21.50"_s, u"Port=80"_s};
     QTest::newRow("MMS single-profile list country, other operator")
         << Window::Mms << u"Croatia"_s << QString()
-        << QStringList{u"Text1=mms.vipnet.hr"_s, u"Text4=http://mms.vipnet.hr/servlets/mms"_s,
-                       u"Text5=212.91.99.91"_s, u"Text6=80"_s};
+        << QStringList{u"URL=http://mms.vipnet.hr/servlets/mms"_s, u"APN=mms.vipnet.hr"_s, u"IP=212.91.99.91"_s, u"Port=80"_s};
     QTest::newRow("MMS typed country, operator of another country")
-        << Window::Mms << u"Belgium"_s << u"Orange"_s << QStringList{};
+        << Window::Mms << u"Belgium"_s << u"Orange"_s
+        << QStringList{};
     QTest::newRow("MMS typed country with a profile operator")
         << Window::Mms << u"Belgium"_s << u"Proximus"_s
-        << QStringList{u"Text1=event.proximus.be"_s, u"Text4=http://mmsc.proximus.be/mms"_s,
-                       u"Text5=10.55.14.75"_s, u"Text6=80"_s};
+        << QStringList{u"URL=http://mmsc.proximus.be/mms"_s, u"APN=event.proximus.be"_s, u"IP=10.55.14.75"_s, u"Port=80"_s};
     QTest::newRow("MMS unknown country")
-        << Window::Mms << u"Atlantis"_s << u"Orange"_s << QStringList{};
+        << Window::Mms << u"Atlantis"_s << u"Orange"_s
+        << QStringList{};
     QTest::newRow("MMS country differs in case")
-        << Window::Mms << u"russia"_s << u"Beeline"_s << QStringList{};
+        << Window::Mms << u"russia"_s << u"Beeline"_s
+        << QStringList{};
     QTest::newRow("MMS operator differs in case")
-        << Window::Mms << u"Russia"_s << u"beeline"_s << QStringList{};
+        << Window::Mms << u"Russia"_s << u"beeline"_s
+        << QStringList{};
     QTest::newRow("MMS country with trailing space")
-        << Window::Mms << u"Croatia "_s << u"VIPNet"_s << QStringList{};
-    QTest::newRow("SMTP credentials: account before password")
+        << Window::Mms << u"Croatia "_s << u"VIPNet"_s
+        << QStringList{};
+    QTest::newRow("SMTP credentials")
         << Window::Smtp << u"Canada"_s << u"Roger"_s
-        << QStringList{u"Text1=internet.com"_s, u"Text2=wapuser1"_s, u"Text3=wap"_s};
+        << QStringList{u"APN=internet.com"_s, u"APNAccount=wapuser1"_s, u"APNPassword=wap"_s};
     QTest::newRow("SMTP empty credentials")
         << Window::Smtp << u"Russia"_s << u"TELE2"_s
-        << QStringList{u"Text1=internet.tele2.ru"_s, u"Text2="_s, u"Text3="_s};
+        << QStringList{u"APN=internet.tele2.ru"_s, u"APNAccount="_s, u"APNPassword="_s};
     QTest::newRow("SMTP mail server")
         << Window::Smtp << u"Slovakia"_s << u"O2"_s
-        << QStringList{u"Text1=o2internet"_s, u"Text4=smtp.o2.sk"_s, u"Text5=25"_s, u"Combo5=NO"_s};
+        << QStringList{u"APN=o2internet"_s, u"Server=smtp.o2.sk"_s, u"Port=25"_s, u"SSL=NO"_s};
     QTest::newRow("SMTP empty mail server")
         << Window::Smtp << u"Czech Republic"_s << u"Orange"_s
-        << QStringList{u"Text1=internet"_s, u"Text4="_s, u"Text5="_s, u"Combo5="_s};
+        << QStringList{u"APN=internet"_s, u"Server="_s, u"Port="_s, u"SSL="_s};
     QTest::newRow("SMTP Vodafone CZ uses the Orange row")
         << Window::Smtp << u"Czech Republic"_s << u"Vodafone"_s
-        << QStringList{u"Text1=internet"_s, u"Text4="_s, u"Text5="_s, u"Combo5="_s};
+        << QStringList{u"APN=internet"_s, u"Server="_s, u"Port="_s, u"SSL="_s};
     QTest::newRow("SMTP APN only")
-        << Window::Smtp << u"China"_s << u"China Unicom"_s << QStringList{u"Text1=uniwap"_s};
+        << Window::Smtp << u"China"_s << u"China Unicom"_s
+        << QStringList{u"APN=uniwap"_s};
     QTest::newRow("SMTP listed operator without profile")
-        << Window::Smtp << u"Australia"_s << u"Three"_s << QStringList{};
+        << Window::Smtp << u"Australia"_s << u"Three"_s
+        << QStringList{};
     QTest::newRow("SMTP initial operator, no country")
-        << Window::Smtp << QString() << u"China Unicom"_s << QStringList{};
+        << Window::Smtp << QString() << u"China Unicom"_s
+        << QStringList{};
     QTest::newRow("SMTP typed single-profile country")
-        << Window::Smtp << u"Andorra"_s << u"Orange"_s << QStringList{u"Text1=internetand"_s};
+        << Window::Smtp << u"Andorra"_s << u"Orange"_s
+        << QStringList{u"APN=internetand"_s};
     QTest::newRow("SMTP unknown country")
-        << Window::Smtp << u"Atlantis"_s << u"Orange"_s << QStringList{};
+        << Window::Smtp << u"Atlantis"_s << u"Orange"_s
+        << QStringList{};
     // clang-format on
 }
 
-void TestCarrierSelection::shouldWriteTheProfileFieldsInOrder()
+void TestCarrierSelection::shouldFillTheKeysTheProfileCarries()
 {
     QFETCH(Window, window);
     QFETCH(QString, country);
     QFETCH(QString, operatorName);
-    QFETCH(QStringList, writes);
-
-    FakeControls controls;
-    controls.setText(u"Combo3"_s, country);
-    controls.setText(u"Combo4"_s, operatorName);
-    controls.clearWrites();
-
-    stepOf(window)(controls);
-    QCOMPARE(controls.writes(), writes);
-    // A second pick writes the same again.
-    controls.clearWrites();
-    stepOf(window)(controls);
-    QCOMPARE(controls.writes(), writes);
+    QFETCH(QStringList, filled);
+    QCOMPARE(window == Window::Mms ? operatorPicked<MmsSettings>(country, operatorName)
+                                   : operatorPicked<SmtpSettings>(country, operatorName),
+             filled);
 }
 
 void TestCarrierSelection::shouldRefillOperatorsAndApplyTheDefault_data()
@@ -206,79 +220,71 @@ void TestCarrierSelection::shouldRefillOperatorsAndApplyTheDefault()
     QFETCH(QString, shownOperator);
     QFETCH(QString, apn);
 
-    FakeControls controls;
-    fillFields(controls);
-    controls.addItem(u"Combo4"_s, u"China Mobile"_s); // the box's initial items
-    controls.addItem(u"Combo4"_s, u"China Unicom"_s);
-
-    pickCountry(controls, window, country);
-    const auto entry = std::find_if(tableOf(window).begin(), tableOf(window).end(),
-                                    [&](const CountryEntry &e) { return e.name == country; });
-    QVERIFY(entry != tableOf(window).end());
-    QCOMPARE(controls.list(u"Combo4"_s), entry->operators);
-    QCOMPARE(controls.text(u"Combo4"_s), shownOperator);
-    QCOMPARE(controls.text(u"Text1"_s), apn.isEmpty() ? u"typed Text1"_s : apn);
+    const auto check = [&](auto setup) {
+        setup.settings.APN = u"typed"_s;
+        setup.operators = QStringList {u"China Mobile"_s, u"China Unicom"_s}; // as designed
+        pick(setup, country);
+        QCOMPARE(setup.operators, countryOf(setup, country).operators);
+        QCOMPARE(setup.operatorName, shownOperator);
+        QCOMPARE(setup.settings.APN, apn.isEmpty() ? u"typed"_s : apn);
+    };
+    window == Window::Mms ? check(SetupModel<MmsSettings>()) : check(SetupModel<SmtpSettings>());
 }
 
 void TestCarrierSelection::shouldRebuildOperatorsWhenTheSameCountryIsPickedAgain()
 {
-    FakeControls controls;
-    pickCountry(controls, Window::Mms, u"Canada"_s);
-    pickOperator(controls, Window::Mms, u"Bell"_s);
-    QCOMPARE(controls.text(u"Text1"_s), u"pda.bell.ca"_s);
+    SetupModel<MmsSettings> setup;
+    pick(setup, u"Canada"_s, u"Bell"_s);
+    QCOMPARE(setup.settings.APN, u"pda.bell.ca"_s);
 
-    pickCountry(controls, Window::Mms, u"Canada"_s);
-    QCOMPARE(controls.list(u"Combo4"_s), mms::countryTable()[4].operators);
-    QCOMPARE(controls.text(u"Combo4"_s), u"Roger"_s);
-    QCOMPARE(controls.text(u"Text1"_s), u"rogers-core-appl1.apn"_s);
+    pick(setup, u"Canada"_s);
+    QCOMPARE(setup.operators.size(), 5);
+    QCOMPARE(setup.operatorName, u"Roger"_s);
+    QCOMPARE(setup.settings.APN, u"rogers-core-appl1.apn"_s);
 
-    pickCountry(controls, Window::Mms, u"China"_s);
-    QCOMPARE(controls.list(u"Combo4"_s), (QStringList {u"China Mobile"_s, u"China Unicom"_s}));
+    pick(setup, u"China"_s);
+    QCOMPARE(setup.operators, (QStringList {u"China Mobile"_s, u"China Unicom"_s}));
 }
 
 void TestCarrierSelection::shouldKeepFieldsThatTheNextProfileDoesNotCarry()
 {
-    FakeControls controls;
-    pickCountry(controls, Window::Mms, u"Australia"_s);
-    const auto optus = controls.texts();
-    pickOperator(controls, Window::Mms, u"Three"_s);
-    controls.setText(u"Combo4"_s, u"Optus"_s); // the only difference a pick of Three leaves
-    QCOMPARE(controls.texts(), optus);
+    SetupModel<MmsSettings> setup;
+    pick(setup, u"Australia"_s);
+    const MmsSettings optus = setup.settings;
+    pick(setup, u"Australia"_s, u"Three"_s);
+    QCOMPARE(ComposeNetCfg(setup.settings), ComposeNetCfg(optus));
 
-    pickCountry(controls, Window::Mms, u"Russia"_s);
-    pickOperator(controls, Window::Mms, u"Beeline"_s);
-    pickOperator(controls, Window::Mms, u"TELE2"_s);
-    QCOMPARE(controls.text(u"Text1"_s), u"mms.tele2.ru"_s);
-    QCOMPARE(controls.text(u"Text2"_s), u"beeline"_s);
-    QCOMPARE(controls.text(u"Text3"_s), u"beeline"_s);
+    pick(setup, u"Russia"_s, u"Beeline"_s);
+    setup.operatorName = u"TELE2"_s;
+    ChooseOperator(setup);
+    QCOMPARE(setup.settings.APN, u"mms.tele2.ru"_s);
+    QCOMPARE(setup.settings.APNAccount, u"beeline"_s);
+    QCOMPARE(setup.settings.APNPassword, u"beeline"_s);
 }
 
 void TestCarrierSelection::shouldKeepTheSlovakMailServerWhenCzechRepublicIsPicked()
 {
-    FakeControls controls;
-    fillFields(controls);
-    pickCountry(controls, Window::Smtp, u"Slovakia"_s);
-    QCOMPARE(controls.text(u"Text1"_s), u"internet"_s);
-    QCOMPARE(controls.text(u"Text5"_s), u"25"_s);
-    QCOMPARE(controls.text(u"Combo5"_s), u"NO"_s);
-    const auto slovak = controls.texts();
-
-    pickCountry(controls, Window::Smtp, u"Czech Republic"_s);
-    QCOMPARE(controls.text(u"Text1"_s), u"internet.t-mobile.cz"_s);
-    for (const QString &name : {u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s, u"Combo5"_s})
-        QCOMPARE(controls.text(name), slovak.value(name));
+    SetupModel<SmtpSettings> setup = typedSetup<SmtpSettings>();
+    pick(setup, u"Slovakia"_s);
+    QCOMPARE(
+        changed(setup.settings, u"typed"_s),
+        (QStringList {u"APN=internet"_s, u"Server=smtp.t-com.sk"_s, u"Port=25"_s, u"SSL=NO"_s}));
+    pick(setup, u"Czech Republic"_s);
+    QCOMPARE(changed(setup.settings, u"typed"_s),
+             (QStringList {u"APN=internet.t-mobile.cz"_s, u"Server=smtp.t-com.sk"_s, u"Port=25"_s,
+                           u"SSL=NO"_s}));
 }
 
 void TestCarrierSelection::shouldApplyEachGermanOperatorOnceNoDefaultWasApplied()
 {
-    FakeControls controls;
-    pickCountry(controls, Window::Mms, u"Germany"_s);
-    QVERIFY(controls.text(u"Text1"_s).isEmpty());
+    SetupModel<MmsSettings> setup;
+    pick(setup, u"Germany"_s);
+    QVERIFY(setup.settings.APN.isEmpty());
 
     QStringList apns;
-    for (const QString &operatorName : controls.list(u"Combo4"_s)) {
-        pickOperator(controls, Window::Mms, operatorName);
-        apns.append(controls.text(u"Text1"_s) + u' ' + controls.text(u"Text6"_s));
+    for (const QString &operatorName : QStringList(setup.operators)) {
+        pick(setup, u"Germany"_s, operatorName);
+        apns.append(setup.settings.APN + u' ' + setup.settings.Port);
     }
     QCOMPARE(apns,
              (QStringList {u"pinternet.interkom.de 8080"_s, u"internet 8080"_s,
@@ -288,44 +294,46 @@ void TestCarrierSelection::shouldApplyEachGermanOperatorOnceNoDefaultWasApplied(
 
 void TestCarrierSelection::shouldApplyNothingAfterTheCountryTextWasEmptied()
 {
-    FakeControls controls;
-    pickCountry(controls, Window::Smtp, u"Sweden"_s);
-    controls.setText(u"Combo3"_s, QString()); // Manual mode empties both boxes' texts
-    controls.setText(u"Combo4"_s, QString());
-    const auto before = controls.texts();
+    SetupModel<SmtpSettings> setup;
+    pick(setup, u"Sweden"_s);
+    ChooseSettingMode(setup, SettingMode::Manual);
+    ChooseSettingMode(setup, SettingMode::Auto);
+    QCOMPARE(setup.country, QString());
+    QVERIFY(setup.operators.contains(u"Telenor"_s)); // the list stays
+    const SmtpSettings before = setup.settings;
 
-    pickOperator(controls, Window::Smtp, u"Telenor"_s);
-    controls.setText(u"Combo4"_s, QString());
-    QCOMPARE(controls.texts(), before);
+    setup.operatorName = u"Telenor"_s;
+    ChooseOperator(setup);
+    QCOMPARE(ComposeNetCfg(setup.settings), ComposeNetCfg(before));
 }
 
 void TestCarrierSelection::shouldChangeNothingForACountryMissingFromTheTable()
 {
-    FakeControls controls;
-    controls.addItem(u"Combo4"_s, u"China Mobile"_s);
-    controls.setText(u"Combo4"_s, u"China Mobile"_s);
-    pickCountry(controls, Window::Mms, u"Andorra"_s); // has a profile, but is no list country
-    QCOMPARE(controls.list(u"Combo4"_s), QStringList {u"China Mobile"_s});
-    QCOMPARE(controls.text(u"Combo4"_s), u"China Mobile"_s);
-    QVERIFY(controls.text(u"Text1"_s).isEmpty());
+    SetupModel<MmsSettings> setup;
+    setup.operators = QStringList {u"China Mobile"_s};
+    setup.operatorName = u"China Mobile"_s;
+    pick(setup, u"Andorra"_s); // has a profile, but is no list country
+    QCOMPARE(setup.operators, QStringList {u"China Mobile"_s});
+    QCOMPARE(setup.operatorName, u"China Mobile"_s);
+    QVERIFY(setup.settings.APN.isEmpty());
 }
 
 void TestCarrierSelection::shouldRecogniseTheOneOperatorThatGivesTheValues_data()
 {
     QTest::addColumn<Window>("window");
-    QTest::addColumn<QStringList>("connection"); // the values of connectionFields(), in order
+    QTest::addColumn<QStringList>("connection"); // the connection keys' values, in order
     QTest::addColumn<QString>("recognised"); // "country/operator"; empty: none
 
-    // MMS: APN, password, account, URL, IP, port. SMTP: APN, account, password.
+    // MMS: URL, APN, IP, port, account, password. SMTP: APN, account, password.
     // clang-format off
     QTest::newRow("MMS with credentials") << Window::Mms
-        << QStringList{u"mms.fido.ca"_s, u"fido"_s, u"fido"_s, u"http://mms.fido.ca"_s, u"205.151.11.13"_s, u"80"_s}
+        << QStringList{u"http://mms.fido.ca"_s, u"mms.fido.ca"_s, u"205.151.11.13"_s, u"80"_s, u"fido"_s, u"fido"_s}
         << u"Canada/Fido"_s;
     QTest::newRow("MMS value the profile leaves empty") << Window::Mms
-        << QStringList{u"rogers-core-appl1.apn"_s, {}, u"user"_s, u"http://mms.gprs.rogers.com"_s, u"10.128.1.69"_s, u"80"_s}
+        << QStringList{u"http://mms.gprs.rogers.com"_s, u"rogers-core-appl1.apn"_s, u"10.128.1.69"_s, u"80"_s, u"user"_s, {}}
         << QString();
     QTest::newRow("MMS values of three operators (Finland)") << Window::Mms
-        << QStringList{u"mms"_s, {}, {}, u"http://mms.elisa.fi"_s, u"213.161.41.57"_s, u"80"_s}
+        << QStringList{u"http://mms.elisa.fi"_s, u"mms"_s, u"213.161.41.57"_s, u"80"_s, {}, {}}
         << QString();
     QTest::newRow("SMTP with credentials") << Window::Smtp
         << QStringList{u"internet.com"_s, u"wapuser1"_s, u"wap"_s} << u"Canada/Roger"_s;
@@ -339,20 +347,18 @@ void TestCarrierSelection::shouldRecogniseTheOneOperatorThatGivesTheValues()
     QFETCH(QString, recognised);
 
     // Recipients and the mail server play no part.
-    MmsSettings mms;
-    mms.Phone1 = u"555"_s;
-    SmtpSettings smtp;
-    smtp.Server = u"smtp.example.org"_s;
-    const auto fill = [&](auto &settings, const auto &map) {
-        for (const auto &field : map.fields) {
-            if (const qsizetype at = connectionFields(map).indexOf(field.control); at >= 0)
-                settings.*field.value = connection.value(at);
+    const auto recognise = [&](auto settings) {
+        settings.Phone1 = u"555"_s;
+        qsizetype at = 0;
+        for (const auto &key : Section<decltype(settings)>::keys) {
+            if (isConnectionKey(key.filled))
+                settings.*key.value = connection.value(at++);
         }
+        const std::optional<OperatorPick> pick = recogniseOperator(settings);
+        return pick ? pick->country + u'/' + pick->operatorName : QString();
     };
-    window == Window::Mms ? fill(mms, mmsFieldMap()) : fill(smtp, smtpFieldMap());
-    const std::optional<OperatorPick> pick
-        = window == Window::Mms ? mms::recogniseOperator(mms) : smtp::recogniseOperator(smtp);
-    QCOMPARE(pick ? pick->country + u'/' + pick->operatorName : QString(), recognised);
+    QCOMPARE(window == Window::Mms ? recognise(MmsSettings()) : recognise(SmtpSettings()),
+             recognised);
 }
 
 QTEST_GUILESS_MAIN(TestCarrierSelection)

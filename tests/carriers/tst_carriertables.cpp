@@ -81,8 +81,8 @@ void TestCarrierTables::shouldOfferTheSameCountriesInBothWindows()
         u"Portugal"_s,     u"Romania"_s,        u"Russia"_s,       u"Slovakia"_s,
         u"South Africa"_s, u"Spain"_s,          u"Sweden"_s,       u"Turkey"_s,
         u"Ukraine"_s,      u"United Kingdom"_s, u"United States"_s};
-    QCOMPARE(countryNames(mms::countryTable()), countries);
-    QCOMPARE(countryNames(smtp::countryTable()), countries);
+    QCOMPARE(countryNames(countryTable<MmsSettings>()), countries);
+    QCOMPARE(countryNames(countryTable<SmtpSettings>()), countries);
 }
 
 void TestCarrierTables::shouldListEachCountrysOperatorsAndDefault_data()
@@ -96,7 +96,7 @@ void TestCarrierTables::shouldListEachCountrysOperatorsAndDefault_data()
     // clang-format off
     const auto row = [](int index, QStringList operators, QString mmsDefault,
                         QString smtpDefault, QString smtpExtra = {}) {
-        QTest::newRow(qPrintable(mms::countryTable().at(index).name))
+        QTest::newRow(qPrintable(countryTable<MmsSettings>().at(index).name))
             << index << operators << mmsDefault << smtpExtra << smtpDefault;
     };
     row(0,  {u"Optus"_s, u"Telstra"_s, u"Three"_s, u"Vodafone"_s}, u"Optus"_s, u"Optus"_s);
@@ -145,13 +145,13 @@ void TestCarrierTables::shouldListEachCountrysOperatorsAndDefault()
     QFETCH(QString, smtpExtra);
     QFETCH(QString, smtpDefault);
 
-    const CountryEntry &mmsEntry = mms::countryTable().at(index);
+    const CountryEntry &mmsEntry = countryTable<MmsSettings>().at(index);
     QCOMPARE(mmsEntry.operators, operators);
     QCOMPARE(mmsEntry.defaultOperator, mmsDefault);
 
     if (!smtpExtra.isEmpty())
         operators.append(smtpExtra);
-    const CountryEntry &smtpEntry = smtp::countryTable().at(index);
+    const CountryEntry &smtpEntry = countryTable<SmtpSettings>().at(index);
     QCOMPARE(smtpEntry.operators, operators);
     QCOMPARE(smtpEntry.defaultOperator, smtpDefault);
 }
@@ -228,7 +228,8 @@ void TestCarrierTables::shouldHaveAProfileForEveryListedOperator()
     QFETCH(bool, mmsWindow);
     QFETCH(QList<Key>, unlisted);
 
-    const CountryTable &countries = mmsWindow ? mms::countryTable() : smtp::countryTable();
+    const CountryTable &countries
+        = mmsWindow ? countryTable<MmsSettings>() : countryTable<SmtpSettings>();
     QList<Key> listedKeys;
     for (const CountryEntry &entry : countries) {
         for (const QString &op : entry.operators) {

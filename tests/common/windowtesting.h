@@ -3,7 +3,7 @@
 // What the window tests share: the two setup windows told apart, and controls found by their
 // system names with a clear failure when one is missing.
 
-#include "netcfg/fieldmap.h"
+#include "actions/fieldmap.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -72,19 +72,27 @@ inline QStringList items(const QComboBox *combo)
 }
 
 // The setting-mode box, the fields it switches, and the Path field of each window.
+inline const WindowControls &controlsOf(Kind kind)
+{
+    if (kind == Kind::Mms)
+        return fieldMap<MmsSettings>();
+    return fieldMap<SmtpSettings>();
+}
+
 inline QString modeBoxOf(Kind kind)
 {
-    return kind == Kind::Mms ? mmsFieldMap().modeBox : smtpFieldMap().modeBox;
+    return controlsOf(kind).modeBox;
 }
 
 inline QStringList modeFieldsOf(Kind kind)
 {
-    return kind == Kind::Mms ? connectionFields(mmsFieldMap()) : connectionFields(smtpFieldMap());
+    return kind == Kind::Mms ? connectionControls<MmsSettings>()
+                             : connectionControls<SmtpSettings>();
 }
 
 inline QString pathFieldOf(Kind kind)
 {
-    return kind == Kind::Mms ? mmsFieldMap().pathField : smtpFieldMap().pathField;
+    return controlsOf(kind).pathField;
 }
 
 inline QByteArray readFile(const QString &path)

@@ -1,5 +1,7 @@
 #include "netcfg/codepage.h"
+#include "netcfg/destination.h"
 #include "netcfg/netcfg.h"
+#include "netcfg/section.h"
 
 #include <QSet>
 #include <QTest>
@@ -19,6 +21,10 @@ private slots:
     void shouldMapPrintableAsciiAndLineBreaksOneToOne();
     void shouldRefuseSettingsOutsideTheCameraLimit_data();
     void shouldRefuseSettingsOutsideTheCameraLimit();
+    void shouldDeriveDestinationFromPathField_data();
+    void shouldDeriveDestinationFromPathField();
+    void shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo_data();
+    void shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo();
 };
 
 void TestNetCfg::shouldComposeEveryKeyInTheCameraOrder_data()
@@ -179,6 +185,60 @@ void TestNetCfg::shouldRefuseSettingsOutsideTheCameraLimit()
     QCOMPARE(stored.ok(), error.isEmpty());
     if (stored)
         QCOMPARE(*stored, QByteArray(size, '\x80'));
+}
+
+void TestNetCfg::shouldDeriveDestinationFromPathField_data()
+{
+    QTest::addColumn<QString>("separators");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("destination");
+
+    // clang-format off
+    QTest::newRow("win NET.CFG") << "\\/" << "E:\\NET.CFG" << "E:\\NET.CFG";
+    QTest::newRow("win other name") << "\\/" << "E:\\notes.txt" << "E:\\NET.CFG";
+    QTest::newRow("win no final sep") << "\\/" << "D:\\Card" << "D:\\NET.CFG";
+    QTest::newRow("win mixed, last wins") << "\\/" << "D:\\a/b\\c/x" << "D:\\a/b\\c/NET.CFG";
+    QTest::newRow("win empty") << "\\/" << "" << "./NET.CFG";
+    QTest::newRow("posix file") << "/" << "/media/card/x.txt" << "/media/card/NET.CFG";
+    QTest::newRow("posix folder") << "/" << "/media/card" << "/media/NET.CFG";
+    QTest::newRow("posix final sep") << "/" << "/media/card/" << "/media/card/NET.CFG";
+    QTest::newRow("posix backslash is a name") << "/" << "E:\\x" << "./NET.CFG";
+    QTest::newRow("posix empty") << "/" << "" << "./NET.CFG";
+    QTest::newRow("backslash only, empty") << "\\" << "" << ".\\NET.CFG";
+    // clang-format on
+}
+
+void TestNetCfg::shouldDeriveDestinationFromPathField()
+{
+    QFETCH(QString, separators);
+    QFETCH(QString, field);
+    QFETCH(QString, destination);
+    QCOMPARE(destinationPath(field, separators), destination);
+}
+
+void TestNetCfg::shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo_data()
+{
+    QTest::addColumn<QStringList>("boxTexts"); // at each Generate of the run
+    QTest::addColumn<QString>("written"); // by the last
+
+    QTest::newRow("YES") << QStringList {"YES"} << "1";
+    QTest::newRow("NO") << QStringList {"NO"} << "0";
+    QTest::newRow("never set") << QStringList {"yes", " NO"} << "";
+    QTest::newRow("YES then cleared") << QStringList {"YES", ""} << "1";
+    QTest::newRow("NO then other") << QStringList {"NO", "maybe"} << "0";
+    QTest::newRow("YES then NO") << QStringList {"YES", "NO"} << "0";
+}
+
+void TestNetCfg::shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo()
+{
+    QFETCH(QStringList, boxTexts);
+    QFETCH(QString, written);
+    SslValue ssl; // the run's, outliving each window
+    QString value;
+    for (const QString &boxText : boxTexts)
+        value = sslFileValue(boxText, ssl);
+    QCOMPARE(value, written);
+    QCOMPARE(ssl.text, written);
 }
 
 QTEST_GUILESS_MAIN(TestNetCfg)

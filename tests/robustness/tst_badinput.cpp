@@ -1,4 +1,5 @@
 #include "common/fakedialogs.h"
+#include "common/qtwarnings.h"
 #include "common/windowtesting.h"
 #include "netcfg/netcfg.h"
 #include "oracles/netcfgoracles.h"
@@ -116,6 +117,7 @@ private:
 
 void TestBadInput::init()
 {
+    failOnQtWarnings();
     m_dialogs = FakeDialogs();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());

@@ -1,3 +1,4 @@
+#include "common/qtwarnings.h"
 #include "setup/setupdialogs.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,7 @@ class TestSetupDialogs : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void shouldShowModalMessageWithTitleAndSingleOkButton();
     void shouldChooseDirectoriesOnly_data();
     void shouldChooseDirectoriesOnly();
@@ -28,6 +30,11 @@ private:
 
     bool m_answered = false;
 };
+
+void TestSetupDialogs::init()
+{
+    failOnQtWarnings();
+}
 
 void TestSetupDialogs::whenModal(std::function<void(QWidget *)> answer)
 {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "actions/actionhost.h"
+#include "netcfg/settings.h"
+#include "netcfg/storedfilewriter.h"
+
+#include <QString>
+#include <QStringList>
+
+// Generate, in a setup window or from the command line.
+//
+// It reminds the user of an empty Phone 1 ("Need Phone Number Input") and Email 1 ("Need
+// Email Input") and goes on. A value that the camera would not read back as typed
+// (netcfg/faithful.h) is refused, naming its field (ActionHost::nameOf), and nothing is
+// written. Otherwise the section goes where pathText, read as a window's Path field, says
+// (netcfg/destination.h), through the card writer, and the user is told
+// "Create configure file success." or "Create configure file failed." and the reason on the
+// next lines. Returns whether the file was written.
+bool Generate(ActionHost &host, const MmsSettings &settings, const QString &pathText,
+              StoredFileWriter &writer);
+bool Generate(ActionHost &host, const SmtpSettings &settings, const QString &pathText,
+              StoredFileWriter &writer);

@@ -1,0 +1,69 @@
+#include "actions/readaction.h"
+
+#include "actions/choosefolder.h"
+#include "carriers/carriers.h"
+#include "netcfg/destination.h"
+#include "netcfg/readnetcfg.h"
+
+#include <type_traits>
+
+namespace {
+
+void reportRepeatedKeys(ActionHost &host, const QStringList &keys)
+{
+    if (keys.isEmpty())
+        return;
+    host.showMessage(
+        MessageKind::Warning,
+        keys.size() == 1
+            ? QStringLiteral("This NET.CFG gives %1 more than once; the window shows "
+                             "its first value.")
+                  .arg(keys.front())
+            : QStringLiteral("This NET.CFG gives %1 and %2 more than once; the "
+                             "window shows the first value of each.")
+                  .arg(keys.first(keys.size() - 1).join(QStringLiteral(", ")), keys.back()));
+}
+
+template<typename Settings>
+void readInto(ActionHost &host, QString &pathText, SslValue *ssl,
+              const std::function<void(const SetupModel<Settings> &)> &show)
+{
+    if (pathText.isEmpty()) {
+        pathText = ChooseFolder(host);
+        if (pathText.isEmpty())
+            return;
+    }
+    const Result<NetCfgFile> read = ReadNetCfg(destinationPath(pathText, platformSeparators()));
+    if (!read) {
+        host.showMessage(MessageKind::Critical, read.reason());
+        return;
+    }
+    const Settings *settings = std::get_if<Settings>(&read->settings);
+    if (!settings) {
+        const QString other = std::holds_alternative<MmsSettings>(read->settings)
+            ? QString(Section<MmsSettings>::name)
+            : QString(Section<SmtpSettings>::name);
+        host.showMessage(
+            MessageKind::Critical,
+            QStringLiteral("This NET.CFG holds %1 settings; read it in the %1 window.").arg(other));
+        return;
+    }
+    if constexpr (std::is_same_v<Settings, SmtpSettings>)
+        ssl->text = settings->SSL;
+    show(setupOfFile(*settings));
+    reportRepeatedKeys(host, read->repeatedKeys);
+}
+
+} // namespace
+
+void Read(ActionHost &host, QString &pathText,
+          const std::function<void(const SetupModel<MmsSettings> &)> &show)
+{
+    readInto<MmsSettings>(host, pathText, nullptr, show);
+}
+
+void Read(ActionHost &host, QString &pathText, SslValue &ssl,
+          const std::function<void(const SetupModel<SmtpSettings> &)> &show)
+{
+    readInto<SmtpSettings>(host, pathText, &ssl, show);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "actions/actionhost.h"
+#include "carriers/setupmodel.h"
+#include "netcfg/section.h"
+
+#include <QString>
+
+#include <functional>
+
+// The read button (Command1): puts a card's NET.CFG back into a setup window, as if the user
+// had typed and picked what it holds.
+//
+// It reads where Generate writes (the Path field's folder, then NET.CFG; an empty Path field
+// first opens the folder browser as the folder button does, and a cancel ends it). Anything
+// but this section leaves the window as it was (a folder just chosen stays in the Path field),
+// after one message: the reader's reason, or
+//   This NET.CFG holds SMTP settings; read it in the SMTP window.
+// Otherwise show() gets the setup of the file (setupOfFile in carriers/carriers.h): Auto with
+// the country and operator that give its connection values, else Manual, and every value the
+// file's, so that Generate writes the same file again. A repeated key is worth one message,
+// after show(); a read without one says nothing. For SMTP, ssl takes the file's SSL value,
+// which Generate writes while the SSL box shows neither YES nor NO.
+void Read(ActionHost &host, QString &pathText,
+          const std::function<void(const SetupModel<MmsSettings> &)> &show);
+void Read(ActionHost &host, QString &pathText, SslValue &ssl,
+          const std::function<void(const SetupModel<SmtpSettings> &)> &show);

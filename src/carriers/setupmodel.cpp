@@ -1,0 +1,25 @@
+#include "carriers/setupmodel.h"
+
+template<> SetupModel<MmsSettings> openedSetup()
+{
+    return {};
+}
+
+template<> SetupModel<SmtpSettings> openedSetup()
+{
+    SetupModel<SmtpSettings> setup;
+    setup.settings.SSL = kSslYes;
+    return setup;
+}
+
+MmsSettings fileSettings(const SetupModel<MmsSettings> &setup, SslValue &)
+{
+    return setup.settings;
+}
+
+SmtpSettings fileSettings(const SetupModel<SmtpSettings> &setup, SslValue &ssl)
+{
+    SmtpSettings settings = setup.settings;
+    settings.SSL = sslFileValue(settings.SSL, ssl);
+    return settings;
+}
