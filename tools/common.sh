@@ -10,14 +10,17 @@ build_dir=${BUILD_DIR:-"$repo_root/build"}
 required_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    libcurl4-openssl-dev
     fonts-liberation2 fontconfig
 )
 
-# Debian packages that only the tests need: the checks of the packaging files, and the X
-# server, window manager and X tools of the real-desktop test (tests/desktop/).
+# Debian packages that only the tests need: the checks of the packaging files, the X
+# server, window manager and X tools of the real-desktop test (tests/desktop/), and the local
+# mail server of the test e-mail's test and the tool that makes its certificate (tests/mail/).
 test_packages=(
     desktop-file-utils appstream
     xvfb openbox xdotool x11-utils
+    python3-aiosmtpd openssl
 )
 
 as_root() {
