@@ -19,8 +19,10 @@ class ActionHost
 public:
     virtual ~ActionHost() = default;
 
-    // Tells the user, and returns once the user has seen it (a window waits for OK).
-    virtual void showMessage(MessageKind kind, const QString &text) = 0;
+    // Tells the user, and returns once the user has seen it (a window waits for OK). detail,
+    // when given, is a second part beneath the text, such as the path of the file written.
+    virtual void showMessage(MessageKind kind, const QString &text, const QString &detail) = 0;
+    void showMessage(MessageKind kind, const QString &text) { showMessage(kind, text, {}); }
 
     // The folder browser under this title. The chosen folder, or nothing when the user
     // cancelled.

@@ -42,7 +42,8 @@ bool generate(ActionHost &host, const Settings &settings, const QString &pathTex
     remindOfRecipients(host, settings);
     const Result<void> written = checkAndWrite(host, settings, pathText, writer);
     if (written)
-        host.showMessage(MessageKind::Information, kSuccess);
+        host.showMessage(MessageKind::Information, kSuccess,
+                         shownPath(destinationPath(pathText, platformSeparators())));
     else
         host.showMessage(MessageKind::Critical, kFailed + u'\n' + written.reason());
     return written.ok();

@@ -14,8 +14,8 @@
 // (netcfg/faithful.h) is refused, naming its field (ActionHost::nameOf), and nothing is
 // written. Otherwise the section goes where pathText, read as a window's Path field, says
 // (netcfg/destination.h), through the card writer, and the user is told
-// "Create configure file success." or "Create configure file failed." and the reason on the
-// next lines. Returns whether the file was written.
+// "Create configure file success." with the file's path as its detail, or "Create configure
+// file failed." and the reason on the next lines. Returns whether the file was written.
 bool Generate(ActionHost &host, const MmsSettings &settings, const QString &pathText,
               StoredFileWriter &writer);
 bool Generate(ActionHost &host, const SmtpSettings &settings, const QString &pathText,

@@ -1,9 +1,9 @@
 // mms and smtp: a setup built from the options, through the windows' carrier steps, then
 // Generate, as the window's own.
-#include "actions/actionhost.h"
 #include "actions/generate.h"
 #include "cli/commands.h"
 #include "cli/output.h"
+#include "cli/terminalhost.h"
 #include "netcfg/destination.h"
 #include "netcfg/section.h"
 
@@ -31,19 +31,6 @@ QString optionName(QLatin1StringView key)
 }
 
 namespace {
-
-// Generate's messages on the terminal: what went as asked on standard output, reminders and
-// failures on standard error. A refused value is named by its option.
-class TerminalHost final : public ActionHost
-{
-public:
-    void showMessage(MessageKind kind, const QString &text) override
-    {
-        kind == MessageKind::Information ? out(text) : err(text);
-    }
-    std::optional<QString> chooseFolder(const QString &) override { return std::nullopt; }
-    QString nameOf(QLatin1StringView key) const override { return u"--"_s + optionName(key); }
-};
 
 QString keyDescription(const char *key, Filled filled)
 {

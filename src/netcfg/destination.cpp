@@ -1,6 +1,14 @@
 #include "netcfg/destination.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
 
 QStringView platformSeparators()
 {

@@ -1,5 +1,6 @@
 #include "netcfg/platformfiles.h"
 
+#include "netcfg/destination.h"
 #include "netcfg/netcfg.h"
 
 #include <QDir>
@@ -10,7 +11,7 @@ namespace filemessages {
 
 QString shown(const QString &path)
 {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    return shownPath(path);
 }
 
 Failure noFile(const QString &path)

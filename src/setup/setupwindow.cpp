@@ -93,7 +93,7 @@ QString SetupWindow::labelOf(const QString &name) const
     return name;
 }
 
-void SetupWindow::showMessage(MessageKind, const QString &text)
+void SetupWindow::showMessage(MessageKind, const QString &text, const QString &)
 {
     m_dialogs.showMessage(this, kApplicationTitle, text);
 }

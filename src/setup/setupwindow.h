@@ -35,7 +35,8 @@ public:
     void setItems(const QString &name, const QStringList &items) override;
 
     // ActionHost, but nameOf, which is the section's
-    void showMessage(MessageKind kind, const QString &text) override;
+    using ActionHost::showMessage;
+    void showMessage(MessageKind kind, const QString &text, const QString &detail) override;
     std::optional<QString> chooseFolder(const QString &title) override;
 
     // The caption of the label that names a control, as the window shows it now ("Phone 1");

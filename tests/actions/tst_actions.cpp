@@ -19,10 +19,15 @@ class FakeHost : public ActionHost
 {
 public:
     QStringList messages;
+    QStringList details;
     QStringList folderTitles;
     QList<std::optional<QString>> folderAnswers;
 
-    void showMessage(MessageKind, const QString &text) override { messages << text; }
+    void showMessage(MessageKind, const QString &text, const QString &detail) override
+    {
+        messages << text;
+        details << detail;
+    }
     std::optional<QString> chooseFolder(const QString &title) override
     {
         folderTitles << title;
@@ -203,9 +208,13 @@ void TestActions::shouldWriteIntoWorkingDirectoryWithoutSeparator()
     MmsSettings settings;
     settings.Phone1 = "1";
     settings.Email1 = "a@b";
-    const QStringList messages = generate(settings, "NET.CFG");
+    FakeHost host;
+    StoredFileWriter writer;
+    Generate(host, settings, "NET.CFG", writer);
     QDir::setCurrent(before);
-    QCOMPARE(messages, QStringList {kSuccess});
+    QCOMPARE(host.messages, QStringList {kSuccess});
+    // The success names the file written, whole.
+    QCOMPARE(host.details, QStringList {QDir::toNativeSeparators(dir.filePath("NET.CFG"))});
     QCOMPARE(contents(dir.filePath("NET.CFG")).size(), 148 + 4);
 }
 

@@ -1,0 +1,24 @@
+#include "cli/terminalhost.h"
+
+#include "cli/commands.h"
+#include "cli/output.h"
+
+namespace cli {
+
+void TerminalHost::showMessage(MessageKind kind, const QString &text, const QString &detail)
+{
+    const QString lines = detail.isEmpty() ? text : text + u'\n' + detail;
+    kind == MessageKind::Information ? out(lines) : err(lines);
+}
+
+std::optional<QString> TerminalHost::chooseFolder(const QString &)
+{
+    return std::nullopt;
+}
+
+QString TerminalHost::nameOf(QLatin1StringView key) const
+{
+    return QStringLiteral("--") + optionName(key);
+}
+
+} // namespace cli
