@@ -5,11 +5,17 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     // A command (camera-setting-tool mms ...) needs no window and no display.
-    if (isCommandLine(argc, argv))
+    if (!opensWindows(argc, argv))
         return runCommandLine(argc, argv);
+    if (const std::optional<QString> why = whyNoWindows(argc, argv)) {
+        std::fputs(qPrintable(*why + u'\n'), stderr);
+        return 2;
+    }
 
     // The windows are borderless and moved by the program itself while the user drags them,
     // which Wayland does not allow a client to do: run through XWayland where it is there.

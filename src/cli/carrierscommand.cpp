@@ -51,7 +51,7 @@ template<typename Settings> int listOperators(const QString &countryName)
 
 } // namespace
 
-int carriersCommand(const QStringList &arguments)
+int carriersCommand(const Arguments &arguments)
 {
     const QString command = u"carriers"_s;
     QCommandLineParser parser;
@@ -65,12 +65,9 @@ int carriersCommand(const QStringList &arguments)
     parser.addOption(country);
     parser.addPositionalArgument(
         u"window"_s, u"mms or smtp: that window's table. Left out: both."_s, u"[mms|smtp]"_s);
-    if (!parser.parse(arguments))
-        return parseError(command, parser);
-    if (parser.isSet(help)) {
-        print(stdout, helpText(parser, u"carriers [mms|smtp] [--country NAME]"_s));
-        return Done;
-    }
+    if (const std::optional<int> status = parseCommand(
+            parser, help, command, u"carriers [mms|smtp] [--country NAME]"_s, arguments.decoded))
+        return *status;
     const QStringList windows = parser.positionalArguments();
     if (windows.size() > 1
         || (windows.size() == 1 && windows[0] != u"mms" && windows[0] != u"smtp")) {

@@ -5,8 +5,12 @@
 #include "version.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using namespace cli;
@@ -22,6 +26,8 @@ const QString kHelp = u"Usage: camera-setting-tool [COMMAND [options]]\n"
                       "Commands:\n"
                       "  mms [options] --out PATH    writes NET.CFG with an [MMS] section\n"
                       "  smtp [options] --out PATH   writes NET.CFG with an [SMTP] section\n"
+                      "  test-mail [options]         sends a test e-mail with the smtp command's\n"
+                      "                              mail account, as the camera would\n"
                       "  read PATH                   prints the settings that the camera reads\n"
                       "  carriers [mms|smtp] [--country NAME]\n"
                       "                              lists the countries, or a country's "
@@ -36,14 +42,14 @@ const QString kHelp = u"Usage: camera-setting-tool [COMMAND [options]]\n"
                       "unchanged), 2 a usage\n"
                       "error. See camera-setting-tool(1).\n"_s;
 
-int run(const QStringList &arguments)
+int run(const Arguments &arguments)
 {
     QCommandLineParser parser;
     // Everything after the command is the command's.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help = addHelp(parser);
     const QCommandLineOption version = parser.addVersionOption();
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(arguments.decoded)) {
         err(kProgram + u": "_s + parser.errorText() + u" See: "_s + kProgram + u" --help"_s);
         return Usage;
     }
@@ -57,35 +63,97 @@ int run(const QStringList &arguments)
         return Done;
     }
     const QString command = positional.first();
-    const QStringList commandArguments = QStringList {arguments.first()} + positional.mid(1);
-    if (command == u"mms")
-        return mmsCommand(commandArguments);
-    if (command == u"smtp")
-        return smtpCommand(commandArguments);
-    if (command == u"read")
-        return readCommand(commandArguments);
-    if (command == u"carriers")
-        return carriersCommand(commandArguments);
+    const Arguments forCommand {QStringList {arguments.decoded.first()} + positional.mid(1),
+                                arguments.raw};
+    using Command = int (*)(const Arguments &);
+    const std::pair<const char *, Command> commands[] = {
+        {"mms", &mmsCommand},   {"smtp", &smtpCommand},         {"test-mail", &testMailCommand},
+        {"read", &readCommand}, {"carriers", &carriersCommand},
+    };
+    for (const auto &[name, runCommand] : commands) {
+        if (command == QLatin1StringView(name))
+            return runCommand(forCommand);
+    }
     err(kProgram
-        + u": unknown command \"%1\". The commands are mms, smtp, read and carriers; "
+        + u": unknown command \"%1\". The commands are mms, smtp, test-mail, read and carriers; "
           "see: %2 --help"_s.arg(command, kProgram));
     return Usage;
 }
 
-} // namespace
-
-bool isCommandLine(int argc, const char *const argv[])
+// Qt's own options for a program with windows (QApplication's and the platforms'), with one
+// or two dashes and their value after a space or "=".
+bool isWindowOption(QByteArrayView argument)
 {
-    if (argc < 2)
+    static const char *const kOptions[] = {
+        "platform",      "platformpluginpath",
+        "platformtheme", "plugin",
+        "qmljsdebugger", "qwindowgeometry",
+        "qwindowicon",   "qwindowtitle",
+        "reverse",       "session",
+        "display",       "geometry",
+        "style",         "stylesheet",
+        "widgetcount",   "nograb",
+        "dograb",        "name",
+        "title",         "visual",
+    };
+    if (!argument.startsWith('-'))
         return false;
-    const char *first = argv[1];
-    if (first[0] != '-')
-        return true;
-    for (const char *option : {"-h", "--help", "-v", "--version"}) {
-        if (std::strcmp(first, option) == 0)
+    QByteArrayView name = argument.sliced(argument.startsWith("--") ? 2 : 1);
+    if (const qsizetype equals = name.indexOf('='); equals >= 0)
+        name = name.first(equals);
+    for (const char *option : kOptions) {
+        if (name == option)
             return true;
     }
     return false;
+}
+
+} // namespace
+
+QByteArray Arguments::rawValue(const QString &option, const QString &value) const
+{
+    const QByteArray prefix = option.toLatin1() + '=';
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QByteArray &argument = raw.at(i);
+        if (argument.startsWith(prefix) && QFile::decodeName(argument.mid(prefix.size())) == value)
+            return argument.mid(prefix.size());
+        if (i > 0 && raw.at(i - 1) == option.toLatin1() && QFile::decodeName(argument) == value)
+            return argument;
+    }
+    return {};
+}
+
+bool opensWindows(int argc, const char *const argv[])
+{
+    return argc < 2 || isWindowOption(argv[1]);
+}
+
+std::optional<QString> whyNoWindows(int argc, const char *const argv[])
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return std::nullopt;
+#else
+    // The platform the windows would open on: -platform's, else QT_QPA_PLATFORM's, else the
+    // desktop's own.
+    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            platform = argv[i + 1];
+    }
+    const bool x11 = qEnvironmentVariableIsEmpty("DISPLAY") == false;
+    const bool wayland = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") == false;
+    const bool missing = platform.isEmpty() ? !x11 && !wayland
+        : platform.startsWith("xcb")        ? !x11
+        : platform.startsWith("wayland")    ? !wayland
+                                            : false; // another platform: Qt knows best
+    if (!missing)
+        return std::nullopt;
+    return kProgram
+        + u": there is no display to open the windows on (neither DISPLAY nor WAYLAND_DISPLAY "
+          "is set). On a computer without a desktop, use a command; see: %1 --help"_s.arg(kProgram);
+#endif
 }
 
 int runCommandLine(int argc, char *argv[])
@@ -94,5 +162,17 @@ int runCommandLine(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(kProgram);
     QCoreApplication::setApplicationVersion(QStringLiteral(CST_VERSION));
-    return run(QCoreApplication::arguments());
+    Arguments arguments {QCoreApplication::arguments(), {}};
+#ifndef Q_OS_WIN
+    for (int i = 0; i < argc; ++i)
+        arguments.raw.append(QByteArray(argv[i]));
+#endif
+    const int status = run(arguments);
+    // Output that could not be written (a full disk, a closed pipe) is no success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        err(kProgram + u": cannot write the output: "_s
+            + QString::fromLocal8Bit(std::strerror(errno)));
+        return status == Done ? Failed : status;
+    }
+    return status;
 }

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
 // The command line of camera-setting-tool, for scripted set-ups of many cards:
 //
 //   camera-setting-tool mms  [options] --out PATH     writes an [MMS] section
 //   camera-setting-tool smtp [options] --out PATH     writes an [SMTP] section
+//   camera-setting-tool test-mail [options]           tries the SMTP mail account
 //   camera-setting-tool read PATH                     prints the settings the camera reads
 //   camera-setting-tool carriers [mms|smtp] [--country NAME]
 //   camera-setting-tool --help | --version
@@ -13,11 +18,15 @@
 // Generate (actions/generate.h), which write the same bytes. One file per command
 // (commands.h). It needs QtCore only: no window, no display, no platform plugin.
 
-// Whether the arguments are the command line's: a first argument that does not start with
-// "-" (a command, or a mistyped one), or -h, --help, -v or --version. Anything else, no
-// argument at all or Qt's own -platform, -style and so on, opens the windows.
-bool isCommandLine(int argc, const char *const argv[]);
+// Whether the arguments are the windows': none at all, or a first argument that is one of
+// Qt's own options for windows (-platform, -style, -geometry and the like). Anything else is
+// the command line's: a command, help, version, or a mistake that it reports.
+bool opensWindows(int argc, const char *const argv[]);
+
+// Why the windows cannot open here, for the user: no display to open them on. Nothing when
+// they can, or when the platform is one that Qt must judge (offscreen, say).
+std::optional<QString> whyNoWindows(int argc, const char *const argv[]);
 
 // Runs the command line. Returns the exit status: 0 done, 1 the file could not be written
-// (nothing changed on the card), 2 a usage error.
+// (nothing changed on the card), or the output could not be, 2 a usage error.
 int runCommandLine(int argc, char *argv[]);

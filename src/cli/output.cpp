@@ -6,7 +6,8 @@ namespace cli {
 
 void print(std::FILE *stream, const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
 void out(const QString &text)
@@ -21,15 +22,8 @@ void err(const QString &text)
 
 int usageError(const QString &command, const QString &text)
 {
-    err(kProgram + u' ' + command + QStringLiteral(": ") + text);
+    err(kProgram + (command.isEmpty() ? QString() : u' ' + command) + QStringLiteral(": ") + text);
     return Usage;
-}
-
-int parseError(const QString &command, const QCommandLineParser &parser)
-{
-    return usageError(command,
-                      parser.errorText() + QStringLiteral(" See: ") + kProgram + u' ' + command
-                          + QStringLiteral(" --help"));
 }
 
 QCommandLineOption addHelp(QCommandLineParser &parser)
@@ -40,10 +34,30 @@ QCommandLineOption addHelp(QCommandLineParser &parser)
     return help;
 }
 
-QString helpText(const QCommandLineParser &parser, const QString &usage)
+std::optional<int> parseCommand(QCommandLineParser &parser, const QCommandLineOption &help,
+                                const QString &command, const QString &usage,
+                                const QStringList &arguments)
 {
-    const QString text = parser.helpText();
-    return QStringLiteral("Usage: ") + kProgram + u' ' + usage + text.mid(text.indexOf(u'\n'));
+    const QString seeHelp
+        = QStringLiteral(" See: ") + kProgram + u' ' + command + QStringLiteral(" --help");
+    if (!parser.parse(arguments))
+        return usageError(command, parser.errorText() + seeHelp);
+    // A second value would silently replace the first: a script's mistake, not a choice.
+    QStringList seen;
+    for (const QString &name : parser.optionNames()) {
+        if (seen.contains(name))
+            return usageError(command,
+                              QStringLiteral("--%1 is given more than once.").arg(name) + seeHelp);
+        seen.append(name);
+    }
+    if (parser.isSet(help)) {
+        const QString text = parser.helpText();
+        // Its usage line in place of Qt's, which names the program only.
+        print(stdout,
+              QStringLiteral("Usage: ") + kProgram + u' ' + usage + text.mid(text.indexOf(u'\n')));
+        return Done;
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> findName(const QStringList &names, const QString &name)
@@ -65,6 +79,21 @@ const CountryEntry *findCountry(const CountryTable &table, const QString &name)
         return nullptr;
     return &*std::find_if(table.begin(), table.end(),
                           [&](const CountryEntry &entry) { return entry.name == *found; });
+}
+
+QString escaped(const QString &value)
+{
+    QString text;
+    text.reserve(value.size());
+    for (const QChar c : value) {
+        if (c == u'\\')
+            text += QStringLiteral("\\\\");
+        else if (c.category() == QChar::Other_Control)
+            text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            text += c;
+    }
+    return text;
 }
 
 } // namespace cli

@@ -25,16 +25,22 @@ void err(const QString &text);
 
 // Says what is wrong with a command's arguments and what to do instead; returns Usage.
 int usageError(const QString &command, const QString &text);
-// The parser's own complaint, with a pointer to the command's help.
-int parseError(const QString &command, const QCommandLineParser &parser);
 
 // -h, --help.
 QCommandLineOption addHelp(QCommandLineParser &parser);
-// A command's help: its usage line in place of Qt's, which names the program only.
-QString helpText(const QCommandLineParser &parser, const QString &usage);
+// Parses a command's arguments: an unknown option, a missing value or an option given twice
+// is a usage error, reported here (the status is returned); help prints the command's help
+// under its usage line (Done is returned). Nothing when the command is to go on.
+std::optional<int> parseCommand(QCommandLineParser &parser, const QCommandLineOption &help,
+                                const QString &command, const QString &usage,
+                                const QStringList &arguments);
 
 // The name of names that is name; failing that, the only one that is name in another case.
 std::optional<QString> findName(const QStringList &names, const QString &name);
 const CountryEntry *findCountry(const CountryTable &table, const QString &name);
+
+// A value for a terminal: a backslash as "\\", a control character (NUL, ESC, the C1 range)
+// as "\x1b", everything else as it is.
+QString escaped(const QString &value);
 
 } // namespace cli

@@ -2,10 +2,12 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "netcfg/destination.h"
+#include "netcfg/netcfg.h"
 #include "netcfg/readnetcfg.h"
 #include "netcfg/section.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -14,38 +16,54 @@ namespace cli {
 
 namespace {
 
-// A section as plain text: its header, then one key=value line per key, each ended by LF.
+// A section as plain text: its header, then one key=value line per key, each ended by LF;
+// every value escaped for the terminal, so that no byte of the file acts on it.
 template<typename Settings> QString sectionText(const Settings &settings)
 {
     QString text = sectionHeader<Settings>() + u'\n';
     for (const SectionKey<Settings> &key : Section<Settings>::keys)
-        text += QLatin1String(key.key) + u'=' + settings.*key.value + u'\n';
+        text += QLatin1String(key.key) + u'=' + escaped(settings.*key.value) + u'\n';
     return text;
+}
+
+// A stored form piped in: one byte more than the camera reads tells one that is too long.
+Result<NetCfgFile> readStandardInput()
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return Failure {u"Cannot read the standard input: %1"_s.arg(input.errorString())};
+    const QByteArray stored = input.read(kMaxPlainFormSize + 1);
+    if (input.error() != QFileDevice::NoError)
+        return Failure {u"Cannot read the standard input: %1"_s.arg(input.errorString())};
+    return ParseNetCfg(stored);
 }
 
 } // namespace
 
-int readCommand(const QStringList &arguments)
+int readCommand(const Arguments &arguments)
 {
     const QString command = u"read"_s;
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Prints the settings that the camera reads from NET.CFG: its section, then one\n"
-        "key=value line per key, passwords included."_s);
+        "key=value line per key, passwords included. A backslash is shown as \\\\ and a\n"
+        "control character as \\xHH (NUL as \\x00, ESC as \\x1b)."_s);
     const QCommandLineOption help = addHelp(parser);
-    parser.addPositionalArgument(u"path"_s, u"NET.CFG, or the card's folder that holds it."_s);
-    if (!parser.parse(arguments))
-        return parseError(command, parser);
-    if (parser.isSet(help)) {
-        print(stdout, helpText(parser, u"read PATH"_s));
-        return Done;
-    }
-    if (parser.positionalArguments().size() != 1)
-        return usageError(command, u"name one NET.CFG, or the card's folder: read PATH."_s);
-    const QString path = parser.positionalArguments().first();
-    const QString file = QFileInfo(path).isDir() ? QDir(path).filePath(kNetCfgFileName) : path;
+    parser.addPositionalArgument(
+        u"path"_s, u"NET.CFG, the card's folder that holds it, or - for standard input."_s);
+    if (const std::optional<int> status
+        = parseCommand(parser, help, command, u"read PATH"_s, arguments.decoded))
+        return *status;
+    const QStringList paths = parser.positionalArguments();
+    if (paths.size() != 1 || paths.first().isEmpty())
+        return usageError(command,
+                          u"name one NET.CFG, the card's folder, or - for standard input: "
+                          "read PATH."_s);
+    const QString path = paths.first();
 
-    const Result<NetCfgFile> read = ReadNetCfg(file);
+    const Result<NetCfgFile> read = path == u"-" ? readStandardInput()
+        : QFileInfo(path).isDir()                ? ReadNetCfg(QDir(path).filePath(kNetCfgFileName))
+                                                 : ReadNetCfg(path);
     if (!read) {
         err(read.reason());
         return Failed;

@@ -3,10 +3,15 @@
 // command that loaded one would abort.
 #include "common/recordedruns.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <linux/capability.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -18,19 +23,58 @@ struct Finished
     QString err;
 };
 
+// How a row runs the program, beside its arguments.
+struct How
+{
+    QByteArray input; // on standard input
+    bool fullOutput = false; // standard output is /dev/full
+    bool unprivileged = false; // root without its power over permissions
+    bool noPlatform = false; // QT_QPA_PLATFORM unset as well
+    QByteArray rawFolder = {}; // made in dir and given by its bytes after the arguments
+};
+
 // Runs the program; "{dir}" in an argument stands for dir.
-Finished runProgram(const QStringList &arguments, const QString &dir)
+Finished runProgram(const QStringList &arguments, const QString &dir, const How &how = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("nonexistent"));
+    if (how.noPlatform)
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    else
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("nonexistent"));
     QStringList expanded;
     for (QString argument : arguments)
         expanded.append(argument.replace(QStringLiteral("{dir}"), dir));
+    QString program = QStringLiteral(PROGRAM);
+    if (!how.rawFolder.isEmpty()) {
+        // QProcess passes text: the shell makes the bytes of a name that is no valid text, and
+        // gives them as the last argument.
+        const QByteArray folder = QFile::encodeName(dir) + '/' + how.rawFolder;
+        ::mkdir(folder.constData(), 0755);
+        QString octal;
+        for (const char byte : folder)
+            octal += QStringLiteral("\\0%1").arg(uint(uchar(byte)), 3, 8, QLatin1Char('0'));
+        environment.insert(QStringLiteral("RAW"), octal);
+        expanded = QStringList {QStringLiteral("-c"),
+                                QStringLiteral("exec \"$0\" \"$@\" \"$(printf '%b' \"$RAW\")\""),
+                                program}
+            + expanded;
+        program = QStringLiteral("/bin/sh");
+    }
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(PROGRAM), expanded);
+    if (how.fullOutput)
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    if (how.unprivileged) {
+        process.setChildProcessModifier([] {
+            ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0);
+            ::prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0);
+        });
+    }
+    process.start(program, expanded);
+    process.write(how.input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(30000)) {
         process.kill();
         process.waitForFinished();
@@ -42,6 +86,8 @@ Finished runProgram(const QStringList &arguments, const QString &dir)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(How)
 
 class TestCommandLine : public QObject
 {
@@ -59,84 +105,159 @@ private slots:
 void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<How>("how");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out"); // "{dir}" stands for the card's folder
     QTest::addColumn<QString>("err");
-    QTest::addColumn<bool>("written"); // {dir}/NET.CFG is there afterwards
+    QTest::addColumn<QByteArray>("written"); // a plain line of {dir}/NET.CFG; empty: no file
 
     const QString success = QStringLiteral("Create configure file success.\n{dir}/NET.CFG\n");
     const QString noFile;
+    const QString seeHelp = QStringLiteral(" See: camera-setting-tool --help\n");
+    const QString notThere = QStringLiteral(
+        "camera-setting-tool mms: --out \"%1\" does not exist (is the card mounted?): name the "
+        "card's folder, or the NET.CFG file in it.\n");
+    const QString notFolder = QStringLiteral(
+        "camera-setting-tool mms: --out \"%1\" is not a folder: name the card's folder, or the "
+        "NET.CFG file in it.\n");
+    // A stored form whose values hold a NUL, an ESC sequence and a backslash.
+    const char oddPlain[] = "[MMS]\r\nPhone1=12\0 34\r\nEmail1=\x1b[2J\\x\r\n";
+    const QByteArray odd = encodeBytes(QByteArray(oddPlain, sizeof oddPlain - 1));
     // clang-format off
-    QTest::newRow("written beside a named file, with the window's warnings")
-        << QStringList{"mms", "--apn", "a", "--out", "{dir}/card.txt"} << 0 << success
-        << "Need Phone Number Input\nNeed Email Input\n" << true;
+    QTest::newRow("net.cfg in any case, with the window's warnings")
+        << QStringList{"mms", "--apn", "a", "--out", "{dir}/net.cfg"} << How{} << 0 << success
+        << "Need Phone Number Input\nNeed Email Input\n" << QByteArray("APN=a");
+    QTest::newRow("a password from standard input")
+        << QStringList{"smtp", "--phone1", "1", "--email1", "e", "--password-file", "-", "--out", "{dir}"}
+        << How{"s3cret\r\nnext line\n"} << 0 << success << noFile << QByteArray("Password=s3cret");
+    QTest::newRow("a password twice")
+        << QStringList{"smtp", "--password", "a", "--password-file", "-", "--out", "{dir}"} << How{} << 2 << noFile
+        << "camera-setting-tool smtp: give --password or --password-file, not both.\n" << QByteArray();
+    QTest::newRow("an option twice")
+        << QStringList{"mms", "--phone1", "5", "--phone1", "6", "--out", "{dir}"} << How{} << 2 << noFile
+        << "camera-setting-tool mms: --phone1 is given more than once. See: camera-setting-tool mms --help\n"
+        << QByteArray();
+    QTest::newRow("a control character")
+        << QStringList{"mms", "--email2", "a\x1b[2Jb", "--out", "{dir}"} << How{} << 2 << noFile
+        << "camera-setting-tool mms: --email2 holds a control character (\\x1b), which the window's "
+           "fields do not take either.\n" << QByteArray();
     QTest::newRow("a value the camera would misread, named by its option")
         << QStringList{"smtp", "--phone1", "1", "--email1", "e", "--apn-password", "pañ", "--out", "{dir}"}
-        << 1 << noFile
+        << How{} << 1 << noFile
         << "Create configure file failed.\n--apn-password: the camera would read \"ñ\" as a line break\n"
-        << false;
-    QTest::newRow("a folder that is not there")
-        << QStringList{"mms", "--phone1", "1", "--email1", "e", "--out", "{dir}/missing/"} << 1 << noFile
-        << "Create configure file failed.\nCannot write {dir}/missing/NET.CFG: No such file or directory\n"
-        << false;
+        << QByteArray();
+    QTest::newRow("--out: a folder that is not there")
+        << QStringList{"mms", "--out", "{dir}/missing/"} << How{} << 2 << noFile
+        << notThere.arg("{dir}/missing/") << QByteArray();
+    QTest::newRow("--out: a file") << QStringList{"mms", "--out", "{dir}/card.txt"} << How{} << 2
+        << noFile << notThere.arg("{dir}/card.txt") << QByteArray();
+    QTest::newRow("--out: a device") << QStringList{"mms", "--out", "/dev/full"} << How{} << 2
+        << noFile << notFolder.arg("/dev/full") << QByteArray();
+    QTest::newRow("--out: -") << QStringList{"mms", "--out", "-"} << How{} << 2 << noFile
+        << notThere.arg("-") << QByteArray();
+    QTest::newRow("--out: a folder named by bytes that are no text")
+        << QStringList{"mms", "--out"} << How{{}, false, false, false, "card\xff"} << 0
+        << "Create configure file success.\n{dir}/card\uFFFD/NET.CFG\n"
+        << "Need Phone Number Input\nNeed Email Input\n" << QByteArray("card\xff");
     QTest::newRow("unknown command")
-        << QStringList{"mmms"} << 2 << noFile
-        << "camera-setting-tool: unknown command \"mmms\". The commands are mms, smtp, read and "
-           "carriers; see: camera-setting-tool --help\n" << false;
+        << QStringList{"mmms"} << How{} << 2 << noFile
+        << "camera-setting-tool: unknown command \"mmms\". The commands are mms, smtp, test-mail, "
+           "read and carriers; see: camera-setting-tool --help\n" << QByteArray();
     QTest::newRow("unknown option")
-        << QStringList{"mms", "--phone", "1", "--out", "{dir}"} << 2 << noFile
+        << QStringList{"mms", "--phone", "1", "--out", "{dir}"} << How{} << 2 << noFile
         << "camera-setting-tool mms: Unknown option 'phone'. See: camera-setting-tool mms --help\n"
-        << false;
+        << QByteArray();
+    QTest::newRow("an option before the command")
+        << QStringList{"--country", "Canada", "mms", "--out", "{dir}"} << How{} << 2 << noFile
+        << "camera-setting-tool: Unknown option 'country'." + seeHelp << QByteArray();
+    QTest::newRow("no display and no command") << QStringList{} << How{{}, false, false, true} << 2
+        << noFile << "camera-setting-tool: there is no display to open the windows on (neither "
+           "DISPLAY nor WAYLAND_DISPLAY is set). On a computer without a desktop, use a command; "
+           "see: camera-setting-tool --help\n" << QByteArray();
+    QTest::newRow("-V") << QStringList{"-V"} << How{} << 2 << noFile
+        << "camera-setting-tool: Unknown option 'V'." + seeHelp << QByteArray();
+    QTest::newRow("--help=x") << QStringList{"--help=x"} << How{} << 2 << noFile
+        << "camera-setting-tool: Unexpected value after '--help'." + seeHelp << QByteArray();
     QTest::newRow("unknown country")
-        << QStringList{"mms", "--country", "Atlantis", "--out", "{dir}"} << 2 << noFile
+        << QStringList{"mms", "--country", "Atlantis", "--out", "{dir}"} << How{} << 2 << noFile
         << "camera-setting-tool mms: unknown country \"Atlantis\". List the countries with: "
-           "camera-setting-tool carriers mms\n" << false;
+           "camera-setting-tool carriers mms\n" << QByteArray();
     QTest::newRow("unknown operator of a country in another case")
-        << QStringList{"smtp", "--country", "canada", "--operator", "Rogers", "--out", "{dir}"} << 2 << noFile
+        << QStringList{"smtp", "--country", "canada", "--operator", "Rogers", "--out", "{dir}"} << How{} << 2 << noFile
         << "camera-setting-tool smtp: Canada has no operator \"Rogers\". List its operators with: "
-           "camera-setting-tool carriers smtp --country \"Canada\"\n" << false;
+           "camera-setting-tool carriers smtp --country \"Canada\"\n" << QByteArray();
     QTest::newRow("a country without a default operator")
-        << QStringList{"mms", "--country", "Germany", "--out", "{dir}"} << 2 << noFile
+        << QStringList{"mms", "--country", "Germany", "--out", "{dir}"} << How{} << 2 << noFile
         << "camera-setting-tool mms: Germany has no default operator: name yours with --operator. "
-           "List its operators with: camera-setting-tool carriers mms --country \"Germany\"\n" << false;
+           "List its operators with: camera-setting-tool carriers mms --country \"Germany\"\n" << QByteArray();
     QTest::newRow("a bad --ssl")
-        << QStringList{"smtp", "--ssl", "maybe", "--out", "{dir}"} << 2 << noFile
-        << "camera-setting-tool smtp: --ssl takes yes or no, not \"maybe\".\n" << false;
+        << QStringList{"smtp", "--ssl", "maybe", "--out", "{dir}"} << How{} << 2 << noFile
+        << "camera-setting-tool smtp: --ssl takes yes or no, not \"maybe\".\n" << QByteArray();
     QTest::newRow("no --out")
-        << QStringList{"mms", "--phone1", "1"} << 2 << noFile
+        << QStringList{"mms", "--phone1", "1"} << How{} << 2 << noFile
         << "camera-setting-tool mms: --out PATH is missing: name the card's folder, or the NET.CFG "
-           "file on it.\n" << false;
+           "file on it.\n" << QByteArray();
     QTest::newRow("read of a card without NET.CFG")
-        << QStringList{"read", "{dir}"} << 1 << noFile << "There is no NET.CFG in {dir}.\n" << false;
+        << QStringList{"read", "{dir}"} << How{} << 1 << noFile << "There is no NET.CFG in {dir}.\n"
+        << QByteArray();
+    QTest::newRow("read of a folder that cannot be searched")
+        << QStringList{"read", "{dir}/locked/NET.CFG"} << How{{}, false, true} << 1 << noFile
+        << "Cannot read {dir}/locked/NET.CFG: the folder {dir}/locked cannot be searched "
+           "(Permission denied).\n" << QByteArray();
+    QTest::newRow("read of an empty name") << QStringList{"read", ""} << How{} << 2 << noFile
+        << "camera-setting-tool read: name one NET.CFG, the card's folder, or - for standard "
+           "input: read PATH.\n" << QByteArray();
+    QTest::newRow("read of NUL, ESC and a backslash from standard input")
+        << QStringList{"read", "-"} << How{odd} << 0
+        << "[MMS]\nURL=\nAPN=\nIP=\nPort=\nPhone1=12\\x00 34\nPhone2=\nPhone3=\nPhone4=\nPhone5=\n"
+           "Email1=\\x1b[2J\\\\x\nEmail2=\nEmail3=\nEmail4=\nEmail5=\nAPNAccount=\nAPNPassword=\n"
+        << QString() << QByteArray();
+    QTest::newRow("read into a full output")
+        << QStringList{"read", "-"} << How{odd, true} << 1 << noFile
+        << "camera-setting-tool: cannot write the output: No space left on device\n" << QByteArray();
+    QTest::newRow("help into a full output")
+        << QStringList{"--help"} << How{{}, true} << 1 << noFile
+        << "camera-setting-tool: cannot write the output: No space left on device\n" << QByteArray();
     QTest::newRow("a country's operators and their values")
-        << QStringList{"carriers", "smtp", "--country", "Slovakia"} << 0
+        << QStringList{"carriers", "smtp", "--country", "Slovakia"} << How{} << 0
         << "[SMTP]\n"
            "O2\n    APN=o2internet\n    Server=smtp.o2.sk\n    Port=25\n    SSL=0\n"
            "T-Mobile (default)\n    APN=internet\n    Server=smtp.t-com.sk\n    Port=25\n    SSL=0\n"
            "Orange\n    APN=internet\n    Server=smtp.orange.sk\n    Port=25\n    SSL=0\n"
-        << QString() << false;
+        << QString() << QByteArray();
     QTest::newRow("version")
-        << QStringList{"--version"} << 0 << "camera-setting-tool " PROJECT_VERSION "\n" << QString()
-        << false;
+        << QStringList{"--version"} << How{} << 0 << "camera-setting-tool " PROJECT_VERSION "\n" << QString()
+        << QByteArray();
     // clang-format on
 }
 
 void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(How, how);
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
-    QFETCH(bool, written);
+    QFETCH(QByteArray, written);
     QTemporaryDir card;
     QVERIFY(card.isValid());
+    QVERIFY(QDir(card.path()).mkdir(QStringLiteral("locked")));
+    QVERIFY(
+        QFile::setPermissions(card.filePath(QStringLiteral("locked")), QFileDevice::WriteOwner));
 
-    const Finished finished = runProgram(arguments, card.path());
+    const Finished finished = runProgram(arguments, card.path(), how);
+    QFile::setPermissions(card.filePath(QStringLiteral("locked")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY(!finished.crashed);
     QCOMPARE(finished.err, err.replace(QStringLiteral("{dir}"), card.path()));
     QCOMPARE(finished.out, out.replace(QStringLiteral("{dir}"), card.path()));
     QCOMPARE(finished.status, status);
-    QCOMPARE(QFile::exists(card.filePath(QStringLiteral("NET.CFG"))), written);
+    // The file, where one is written: in the folder of raw bytes, or the card's.
+    const QByteArray folder = QFile::encodeName(card.path()) + '/' + how.rawFolder;
+    QFile file(QFile::decodeName(folder + "/NET.CFG"));
+    QCOMPARE(file.open(QIODevice::ReadOnly), !written.isEmpty());
+    if (!written.isEmpty() && how.rawFolder.isEmpty())
+        QVERIFY(plainLines(file.readAll()).contains(QString::fromLatin1(written)));
 }
 
 void TestCommandLine::shouldWriteTheSameFileAsTheWindowAndReadItBack_data()
@@ -184,6 +305,8 @@ void TestCommandLine::shouldLeaveEverythingElseToTheWindows_data()
 
     QTest::newRow("no argument") << QStringList() << "\"nonexistent\"";
     QTest::newRow("Qt's own option") << QStringList {"-platform", "other"} << "\"other\"";
+    QTest::newRow("Qt's own option with two dashes")
+        << QStringList {"--platform", "other"} << "\"other\"";
 }
 
 void TestCommandLine::shouldLeaveEverythingElseToTheWindows()

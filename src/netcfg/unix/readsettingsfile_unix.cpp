@@ -3,14 +3,36 @@
 #include "netcfg/platformfiles.h"
 #include "netcfg/unix/posixio.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace filemessages;
+
+namespace {
+
+// The first folder on the way to path that this process may not search, as a message names
+// it; empty when every one may be searched.
+QString unsearchableFolder(const QString &path)
+{
+    QDir folder = QFileInfo(path).absoluteDir();
+    QStringList chain {folder.absolutePath()};
+    while (folder.cdUp())
+        chain.prepend(folder.absolutePath());
+    for (const QString &step : std::as_const(chain)) {
+        if (::faccessat(AT_FDCWD, QFile::encodeName(step).constData(), X_OK, AT_EACCESS) != 0)
+            return QDir::toNativeSeparators(step);
+    }
+    return {};
+}
+
+} // namespace
 
 Result<QByteArray> platform::readSettingsFile(const QString &path)
 {
@@ -29,9 +51,13 @@ Result<QByteArray> platform::readSettingsFile(const QString &path)
     // symbolic link is refused as the card writer refuses it.
     struct stat info = {};
     if (::lstat(name.constData(), &info) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
+        const int code = errno;
+        if (code == ENOENT || code == ENOTDIR)
             return noFile(path);
-        return cannotRead(errno);
+        if (const QString folder = unsearchableFolder(path); code == EACCES && !folder.isEmpty())
+            return Failure {QStringLiteral("Cannot read %1: the folder %2 cannot be searched (%3).")
+                                .arg(file, folder, posix::systemText(code))};
+        return cannotRead(code);
     }
     if (!S_ISREG(info.st_mode))
         return notRegular(info.st_mode);

@@ -1,0 +1,180 @@
+#include "cli/setupoptions.h"
+
+#include "carriers/carriers.h"
+#include "cli/commands.h"
+#include "cli/output.h"
+#include "netcfg/section.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+namespace {
+
+QString keyDescription(QLatin1StringView key, Filled filled)
+{
+    const QString written = u"Writes "_s + key + u"=<value>."_s;
+    switch (filled) {
+    case Filled::ByUser:
+        return written;
+    case Filled::ByProfile:
+        return written + u" --country fills it from the operator's profile."_s;
+    case Filled::ByProfileCredentials:
+        return written + u" --country fills it where the operator's profile has an account."_s;
+    case Filled::ByProfileMailServer:
+        return written + u" --country fills it where the operator's profile has a mail server."_s;
+    }
+    return written;
+}
+
+// The first line of a password file, without its line break; "-" is standard input.
+Result<QString> readPasswordFile(const QString &option, const QString &path)
+{
+    QFile file;
+    const bool opened = path == u"-" ? file.open(stdin, QIODevice::ReadOnly)
+                                     : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened)
+        return Failure {u"%1: cannot read %2: %3"_s.arg(option, path, file.errorString())};
+    QByteArray line = file.readLine(64 * 1024);
+    if (file.error() != QFileDevice::NoError)
+        return Failure {u"%1: cannot read %2: %3"_s.arg(option, path, file.errorString())};
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromUtf8(line);
+}
+
+// The pick of --country and --operator, as the user makes them in the window: the operator
+// left out is the country's default one.
+template<typename Settings>
+Result<void> chooseCarrier(SetupModel<Settings> &setup, const QString &countryName,
+                           const std::optional<QString> &operatorText)
+{
+    const CountryEntry *country = findCountry(countryTable<Settings>(), countryName);
+    const QString window = QString(Section<Settings>::name).toLower();
+    if (!country)
+        return Failure {u"unknown country \"%1\". List the countries with: %2 carriers %3"_s.arg(
+            countryName, kProgram, window)};
+    const QString listOperators = u"List its operators with: %1 carriers %2 --country \"%3\""_s.arg(
+        kProgram, window, country->name);
+    std::optional<QString> operatorName;
+    if (operatorText) {
+        operatorName = findName(country->operators, *operatorText);
+        if (!operatorName)
+            return Failure {u"%1 has no operator \"%2\". "_s.arg(country->name, *operatorText)
+                            + listOperators};
+    } else if (country->defaultOperator.isEmpty()
+               && !profileValues<Settings>(country->name, QString())) {
+        return Failure {
+            u"%1 has no default operator: name yours with --operator. "_s.arg(country->name)
+            + listOperators};
+    }
+
+    setup.country = country->name;
+    ChooseCountry(setup);
+    if (operatorName) {
+        setup.operatorName = *operatorName;
+        ChooseOperator(setup);
+    }
+    return {};
+}
+
+// The first control character of a value, which no field of the windows takes.
+std::optional<QChar> controlCharacter(const QString &value)
+{
+    for (const QChar c : value) {
+        if (c.category() == QChar::Other_Control)
+            return c;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+template<typename Settings>
+SetupOptions<Settings>::SetupOptions(QCommandLineParser &parser)
+    : m_country(u"country"_s,
+                u"Fills the connection keys from the profile of the country's default operator "
+                "(or its only profile), as picking the country in the window does."_s,
+                u"name"_s)
+    , m_operator(u"operator"_s,
+                 u"With --country: the profile of this operator instead, as picking it does."_s,
+                 u"name"_s)
+{
+    parser.addOptions({m_country, m_operator});
+    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+        const QLatin1StringView name(key.key);
+        const bool ssl = name == "SSL"_L1;
+        KeyOption option {QCommandLineOption(optionName(name)), key.value, ssl, std::nullopt};
+        option.option.setDescription(
+            ssl ? u"yes writes SSL=1, no writes SSL=0. Left out: 1, unless --country's "
+                  "profile says otherwise."_s
+                : keyDescription(name, key.filled));
+        option.option.setValueName(ssl ? u"yes|no"_s : u"value"_s);
+        parser.addOption(option.option);
+        if (name.endsWith("Password"_L1)) {
+            option.file = QCommandLineOption(
+                optionName(name) + u"-file"_s,
+                u"Takes --%1 from the first line of FILE (- reads standard input): the way for "
+                "scripts, since other users see the command line."_s.arg(optionName(name)),
+                u"file"_s);
+            parser.addOption(*option.file);
+        }
+        m_keys.push_back(option);
+    }
+}
+
+template<typename Settings>
+Result<SetupModel<Settings>> SetupOptions<Settings>::setup(const QCommandLineParser &parser) const
+{
+    if (parser.isSet(m_operator) && !parser.isSet(m_country))
+        return Failure {u"--operator needs --country."_s};
+    SetupModel<Settings> setup = openedSetup<Settings>();
+    if (parser.isSet(m_country)) {
+        const std::optional<QString> operatorName
+            = parser.isSet(m_operator) ? std::optional(parser.value(m_operator)) : std::nullopt;
+        if (Result<void> picked = chooseCarrier(setup, parser.value(m_country), operatorName);
+            !picked)
+            return picked.failure();
+    }
+    for (const KeyOption &key : m_keys) {
+        const QString name = u"--"_s + key.option.names().first();
+        const bool fromFile = key.file && parser.isSet(*key.file);
+        if (fromFile && parser.isSet(key.option))
+            return Failure {u"give %1 or %1-file, not both."_s.arg(name)};
+        if (!fromFile && !parser.isSet(key.option))
+            continue;
+        QString value;
+        if (fromFile) {
+            const Result<QString> read
+                = readPasswordFile(name + u"-file"_s, parser.value(*key.file));
+            if (!read)
+                return read.failure();
+            value = *read;
+        } else {
+            value = parser.value(key.option);
+        }
+        if (key.ssl) {
+            // The SSL box's two entries.
+            if (value.compare(u"yes", Qt::CaseInsensitive) == 0)
+                value = kSslYes;
+            else if (value.compare(u"no", Qt::CaseInsensitive) == 0)
+                value = kSslNo;
+            else
+                return Failure {u"--ssl takes yes or no, not \"%1\"."_s.arg(value)};
+        }
+        if (const std::optional<QChar> control = controlCharacter(value))
+            return Failure {u"%1 holds a control character (%2), which the window's fields do "
+                            "not take either."_s.arg(name, escaped(QString(*control)))};
+        setup.settings.*key.value = value;
+    }
+    return setup;
+}
+
+template class SetupOptions<MmsSettings>;
+template class SetupOptions<SmtpSettings>;
+
+} // namespace cli

@@ -1,0 +1,80 @@
+// test-mail: the smtp command's mail account tried from this computer, as the camera will use
+// it: the server, port, SSL, sender and password, with a short message to Email 1 to 5.
+#include "cli/commands.h"
+#include "cli/output.h"
+#include "cli/setupoptions.h"
+#include "mail/mailtest.h"
+#include "netcfg/section.h"
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+int testMailCommand(const Arguments &arguments)
+{
+    const QString command = u"test-mail"_s;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Sends a short test e-mail with the mail account of the smtp command's options, as\n"
+        "the camera will: SSL yes is TLS from the first byte, no an unencrypted connection.\n"
+        "It proves that the server, port, SSL, account and password work from this computer,\n"
+        "not the camera's mobile data connection or its APN. Other options of the smtp\n"
+        "command are taken and play no part."_s);
+    const QCommandLineOption help = addHelp(parser);
+    const SetupOptions<SmtpSettings> options(parser);
+    const QCommandLineOption verbose(
+        u"verbose"_s, u"Prints the dialogue with the mail server, without the password."_s);
+    const QCommandLineOption caFile(
+        u"ca-file"_s,
+        u"Trusts the certificates in FILE (PEM) as well as the system's, for a server whose "
+        "certificate no known authority signed."_s,
+        u"file"_s);
+    parser.addOptions({verbose, caFile});
+    if (const std::optional<int> status
+        = parseCommand(parser, help, command, u"test-mail [options]"_s, arguments.decoded))
+        return *status;
+    if (!parser.positionalArguments().isEmpty()) {
+        return usageError(
+            command,
+            u"unexpected argument \"%1\": values go after their option, "
+            "quoted where they hold spaces."_s.arg(parser.positionalArguments().first()));
+    }
+    const Result<SetupModel<SmtpSettings>> setup = options.setup(parser);
+    if (!setup)
+        return usageError(command, setup.reason());
+    const SmtpSettings &settings = setup->settings;
+    if (settings.SSL != kSslYes && settings.SSL != kSslNo)
+        return usageError(command,
+                          u"the operator's profile leaves SSL open: give --ssl yes or "
+                          "--ssl no."_s);
+
+    const MailAccount account {
+        settings.Server,
+        settings.Port,
+        settings.SSL == kSslYes,
+        settings.Sender,
+        settings.Password,
+        {settings.Email1, settings.Email2, settings.Email3, settings.Email4, settings.Email5}};
+    MailTestOptions testOptions;
+    testOptions.caFile = parser.value(caFile);
+    MailTestHooks hooks;
+    if (parser.isSet(verbose)) {
+        hooks.stepStarted = [](MailStep step) {
+            err(u"* "_s + mailStepWords(step));
+        };
+        hooks.dialogue = [](const QString &line) {
+            err(escaped(line));
+        };
+    }
+    const MailTestResult result = runMailTest(account, testOptions, hooks);
+    if (result.accepted) {
+        out(result.message);
+        return Done;
+    }
+    if (result.failedStep == MailStep::Checking)
+        return usageError(command, result.message);
+    err(result.message);
+    return Failed;
+}
+
+} // namespace cli
