@@ -13,11 +13,14 @@ required_packages=(
     fonts-liberation2 fontconfig
 )
 
-# Debian packages that only the tests need: the checks of the packaging files, and the X
-# server, window manager and X tools of the real-desktop test (tests/desktop/).
+# Debian packages that only the tests need: the checks of the packaging files, the X
+# server, window manager and X tools of the real-desktop test (tests/desktop/), and the
+# FAT32 and exFAT cards of the card writer's test (tests/netcfg/tst_cardwrite): their mkfs
+# tools and FUSE drivers (and fuse, with fusermount, along with them).
 test_packages=(
     desktop-file-utils appstream
     xvfb openbox xdotool x11-utils
+    dosfstools exfatprogs fusefat exfat-fuse
 )
 
 as_root() {
