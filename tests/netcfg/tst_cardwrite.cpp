@@ -360,6 +360,7 @@ void TestCardWrite::shouldLeaveNothingWhenInterruptedAtTheSync()
                    QStringLiteral("/proc/%1/fd/%2").arg(pid).arg(call.entry.args[0]))
                    .endsWith(".tmp");
     }
+    reaped = WIFEXITED(status) || WIFSIGNALED(status);
     QVERIFY2(atSync, "The writer did not sync a temporary file.");
     QCOMPARE(::kill(pid, signal), 0);
     QCOMPARE(::ptrace(PTRACE_DETACH, pid, nullptr, 0), 0);
