@@ -15,12 +15,15 @@ required_packages=(
 )
 
 # Debian packages that only the tests need: the checks of the packaging files, the X
-# server, window manager and X tools of the real-desktop test (tests/desktop/), and the local
-# mail server of the test e-mail's test and the tool that makes its certificate (tests/mail/).
+# server, window manager and X tools of the real-desktop test (tests/desktop/), the local
+# mail server of the test e-mail's test and the tool that makes its certificate (tests/mail/),
+# and the FAT32 and exFAT cards of the card writer's test (tests/netcfg/tst_cardwrite): their
+# mkfs tools and FUSE drivers (and fuse, with fusermount, along with them).
 test_packages=(
     desktop-file-utils appstream
     xvfb openbox xdotool x11-utils
     python3-aiosmtpd openssl
+    dosfstools exfatprogs fusefat exfat-fuse
 )
 
 as_root() {

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 namespace filemessages {
 
 QString shown(const QString &path)
@@ -39,6 +41,19 @@ QString temporaryName(const QString &fileName)
     return QStringLiteral(".%1.%2.tmp")
         .arg(fileName)
         .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+}
+
+bool isTemporaryName(const QString &name, const QString &fileName)
+{
+    const QString prefix = u'.' + fileName + u'.';
+    const QString suffix = QStringLiteral(".tmp");
+    if (name.size() != prefix.size() + 16 + suffix.size() || !name.startsWith(prefix)
+        || !name.endsWith(suffix))
+        return false;
+    const QStringView digits = QStringView(name).mid(prefix.size(), 16);
+    return std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+    });
 }
 
 } // namespace filemessages

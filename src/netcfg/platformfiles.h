@@ -45,5 +45,7 @@ Failure tooLarge(const QString &shownPath, qint64 size);
 // The temporary file's name in the destination's folder: hidden, and random enough that no
 // other writer picks it (creating it fails rather than opening someone else's file anyway).
 QString temporaryName(const QString &fileName);
+// Whether name is one that temporaryName(fileName) gives: ".NET.CFG.<16 hex digits>.tmp".
+bool isTemporaryName(const QString &name, const QString &fileName);
 
 } // namespace filemessages

@@ -11,15 +11,23 @@
 // write() works in the destination's folder:
 //  1. It refuses a destination that is not a regular file (a folder, FIFO, socket, device or
 //     symbolic link, whatever it points to) and an existing file that is write-protected,
-//     without opening either.
+//     without opening either. It removes temporary files of its own name pattern that a
+//     killed run left in the folder (only its own, and only old ones).
 //  2. It writes the bytes to a new temporary file of a unique name next to the destination,
-//     checking every write, syncs it to the card, then reads it back from the card through
-//     readBack() and compares.
-//  3. Only then it renames the temporary file over the destination in one step, and syncs
-//     the folder so that the rename is on the card too.
+//     which no one but its owner may open (on POSIX systems: mode 0600), checking every write,
+//     syncs it to the card, then reads it back from the card through readBack() and compares.
+//  3. Only then it gives the temporary file the owner, group and mode of the file it replaces
+//     (as far as the process may; a new file gets 0666 less the umask), never anything more
+//     open than either, renames it over the destination in one step, and syncs the folder so
+//     that the rename is on the card too. A card without owners or modes (FAT) gets none,
+//     and that fails nothing.
 // When any step fails the temporary file is removed and the destination was not touched:
 // the previous file is never opened, read, copied or put back. The one exception is a
 // failing folder sync after the rename; that is reported as a failure that says so.
+// An interruption (SIGINT, SIGTERM, SIGHUP) waits until write() is over: one that arrives
+// before the rename stops the write there, as a failure does; then the signal takes its
+// usual course. A file-size limit is a failure ("File too large"), not the end of the
+// program (SIGXFSZ).
 // The system's half of each step is in unix/ and win/.
 class StoredFileWriter
 {

@@ -1,4 +1,5 @@
 #include "common/cardsnapshot.h"
+#include "netcfg/readnetcfg.h"
 #include "netcfg/storedfilewriter.h"
 
 #include <QProcess>
@@ -8,32 +9,87 @@
 
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
+#include <grp.h>
 #include <linux/capability.h>
+#include <pwd.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
+#include <sys/ptrace.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-// Mounts a 64 KiB tmpfs card on the folder: an empty text, or why it could not. A card that
-// cannot be mounted here at all (another user than root, a container that allows no mounts)
-// is a reason to skip, not a failure.
-struct Mount
+// A card mounted on a folder for one test and unmounted when it goes: a 64 KiB tmpfs, or a
+// FAT32 or exFAT image through FUSE, as cameras have them; nothing for "". A card that cannot
+// be mounted here (not root, no FUSE or loop device, a container that allows no mounts) is a
+// reason to skip, not a failure.
+class Card
 {
+public:
+    Card(const QString &filesystem, const QString &at)
+        : m_at(QFile::encodeName(at))
+    {
+        // FAT32 takes 65525 clusters at least: 33 MiB of 512 bytes, all but the first 64 KiB or
+        // so marked bad so that it fills as fast as the tmpfs card. exfat-fuse mounts block
+        // devices only: the loop device goes once the card is unmounted.
+        static const QMap<QString, QString> make {
+            {"FAT32",
+             "truncate -s 33M card && seq 600 33791 >bad && mkfs.vfat -F 32 -s 1 -l bad "
+             "card && fusefat -o rw+ card \"$1\" >/dev/null"},
+            {"exFAT",
+             "truncate -s 4M card && mkfs.exfat card || exit 1; loop=$(losetup -f --show "
+             "card) || exit 77; mount.exfat-fuse \"$loop\" \"$1\" >/dev/null; losetup -d "
+             "\"$loop\""}};
+        if (filesystem.isEmpty())
+            return;
+        skip = ::geteuid() != 0 || (filesystem != "tmpfs" && !QFile::exists("/dev/fuse"));
+        if (skip) {
+            failure = "Mounting a card needs root and, for FAT, FUSE.";
+        } else if (filesystem == "tmpfs") {
+            m_mounted = ::mount("tmpfs", m_at, "tmpfs", 0, "size=64k") == 0;
+            failure = m_mounted ? "" : std::strerror(errno);
+            skip = errno == EPERM;
+        } else {
+            QProcess shell;
+            shell.setWorkingDirectory(m_images.path());
+            shell.start("sh", {"-c", "PATH=/usr/sbin:/sbin:$PATH; " + make[filesystem], "sh", at});
+            shell.waitForFinished(20000); // ~QProcess kills it
+            struct statfs mounted = {};
+            m_mounted = ::statfs(m_at, &mounted) == 0 && mounted.f_type == 0x65735546; // FUSE
+            skip = shell.exitCode() == 77;
+            failure = m_mounted
+                ? ""
+                : "No " + filesystem.toUtf8() + " card (install tools/common.sh's test_packages): "
+                    + shell.readAllStandardError();
+        }
+    }
+    Card(const Card &) = delete;
+    Card &operator=(const Card &) = delete;
+    ~Card()
+    {
+        if (m_mounted)
+            ::umount2(m_at, MNT_DETACH); // a FUSE daemon then ends by itself
+    }
+
+    bool readOnly()
+    {
+        return ::mount(nullptr, m_at, nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
     QByteArray failure;
     bool skip = false;
-};
 
-Mount mountCard(const QByteArray &at)
-{
-    if (::geteuid() != 0)
-        return {"Mounting a tmpfs card needs root.", true};
-    if (::mount("tmpfs", at, "tmpfs", 0, "size=64k") == 0)
-        return {};
-    return {std::strerror(errno), errno == EPERM};
-}
+private:
+    QByteArray m_at;
+    QTemporaryDir m_images;
+    bool m_mounted = false;
+};
 
 } // namespace
 
@@ -44,7 +100,13 @@ class TestCardWrite : public QObject
 private slots:
     void shouldFailAndLeaveTheCardAsItWas_data();
     void shouldFailAndLeaveTheCardAsItWas();
-    void shouldReplaceTheFileKeepingItsPermissions();
+    void shouldWriteWithTheOwnerAndModeTheFileHad_data();
+    void shouldWriteWithTheOwnerAndModeTheFileHad();
+    void shouldLetNoOtherUserOpenTheTemporaryFile();
+    void shouldLeaveNothingWhenInterruptedAtTheSync_data();
+    void shouldLeaveNothingWhenInterruptedAtTheSync();
+    void shouldRemoveOnlyStaleTemporaryFilesOfItsOwn_data();
+    void shouldRemoveOnlyStaleTemporaryFilesOfItsOwn();
 };
 
 void TestCardWrite::shouldFailAndLeaveTheCardAsItWas_data()
@@ -55,11 +117,19 @@ void TestCardWrite::shouldFailAndLeaveTheCardAsItWas_data()
     QTest::addColumn<QString>("reason"); // %1: the card's folder
 
     // clang-format off
-    QTest::newRow("file size limit") << "" << "file" << 1000
+    QTest::newRow("file size limit") << "" << "file" << 64
         << "Cannot write %1/NET.CFG: File too large";
     QTest::newRow("full card") << "full tmpfs" << "file" << 0
         << "Cannot write %1/NET.CFG: No space left on device";
+    QTest::newRow("full FAT32 card") << "full FAT32" << "file" << 0 // as fusefat says it
+        << "Cannot write %1/NET.CFG: Operation not permitted";
+    QTest::newRow("full exFAT card") << "full exFAT" << "file" << 0
+        << "Cannot write %1/NET.CFG: No space left on device";
     QTest::newRow("read-only card") << "read-only tmpfs" << "file" << 0
+        << "Cannot write %1/NET.CFG: Read-only file system";
+    QTest::newRow("read-only FAT32 card") << "read-only FAT32" << "file" << 0
+        << "Cannot write %1/NET.CFG: Read-only file system";
+    QTest::newRow("read-only exFAT card") << "read-only exFAT" << "file" << 0
         << "Cannot write %1/NET.CFG: Read-only file system";
     QTest::newRow("write-protected file") << "" << "0444 file" << 0
         << "Cannot replace %1/NET.CFG: the file is write-protected (Permission denied).";
@@ -85,14 +155,11 @@ void TestCardWrite::shouldFailAndLeaveTheCardAsItWas()
     QTemporaryDir dir;
     const QString target = dir.filePath("NET.CFG");
     const QByteArray at = QFile::encodeName(dir.path());
-    const Mount mount = card.isEmpty() ? Mount() : mountCard(at);
-    if (mount.skip)
-        QSKIP(mount.failure);
-    QVERIFY2(mount.failure.isEmpty(), mount.failure);
-    const auto restore = qScopeGuard([&] {
-        ::chmod(at, 0700);
-        ::umount2(at, MNT_DETACH);
-    });
+    Card mounted(card.section(u' ', 1), dir.path());
+    if (mounted.skip)
+        QSKIP(mounted.failure);
+    QVERIFY2(mounted.failure.isEmpty(), mounted.failure);
+    const auto restore = qScopeGuard([&] { ::chmod(at, 0700); });
     put(dir.filePath("old.txt"), "old");
     if (netCfg.startsWith("->"))
         QVERIFY(QFile::link(netCfg.mid(2), target));
@@ -105,20 +172,20 @@ void TestCardWrite::shouldFailAndLeaveTheCardAsItWas()
     if (netCfg == "0444 file")
         QCOMPARE(::chmod(QFile::encodeName(target), 0444), 0);
     QFile filler(dir.filePath("filler"));
-    QVERIFY(card != "full tmpfs" || filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    QVERIFY(!card.startsWith("full") || filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (filler.isOpen() && filler.write(QByteArray(4096, 'f')) > 0) { }
     filler.close();
-    if (card == "read-only tmpfs")
-        QCOMPARE(::mount("tmpfs", at, "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    QVERIFY(!card.startsWith("read-only") || mounted.readOnly());
     const QMap<QString, QByteArray> before = snapshot(dir.path());
     const bool asUser = netCfg == "file in 0555 folder";
     QVERIFY(!asUser || ::chmod(at, 0555) == 0);
 
     QProcess child;
     child.setChildProcessModifier([fileSizeLimit, asUser] {
+        // SIGXFSZ keeps its default action: the writer must not end by it.
         const rlimit limit {rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
-        if (fileSizeLimit > 0 && ::setrlimit(RLIMIT_FSIZE, &limit) == 0)
-            ::signal(SIGXFSZ, SIG_IGN);
+        if (fileSizeLimit > 0)
+            ::setrlimit(RLIMIT_FSIZE, &limit);
         // Root, too, meets the folder's permissions (a write-protected file is refused even so).
         if (asUser)
             ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0);
@@ -131,25 +198,225 @@ void TestCardWrite::shouldFailAndLeaveTheCardAsItWas()
     QCOMPARE(snapshot(dir.path()), before); // the same files and bytes, no temporary file
 }
 
-void TestCardWrite::shouldReplaceTheFileKeepingItsPermissions()
+void TestCardWrite::shouldWriteWithTheOwnerAndModeTheFileHad_data()
 {
+    QTest::addColumn<QString>("card"); // empty: a folder on disk
+    QTest::addColumn<QString>("old"); // NET.CFG's mode and owner; "file": the card's; "": none
+    QTest::addColumn<int>("umask");
+    QTest::addColumn<bool>("mayChown"); // false: the writer lacks CAP_CHOWN
+    QTest::addColumn<QString>("written");
+
+    // clang-format off
+    QTest::newRow("new, umask 022")      << ""      << ""                    << 022 << true  << "0644 root:root";
+    QTest::newRow("new, umask 027")      << ""      << ""                    << 027 << true  << "0640 root:root";
+    QTest::newRow("a user's")            << ""      << "0600 nobody:nogroup" << 022 << true  << "0600 nobody:nogroup";
+    QTest::newRow("a user's, group root") << ""     << "0640 nobody:root"    << 077 << true  << "0640 nobody:root";
+    // Root's group is not nogroup: it may read no more than others could.
+    QTest::newRow("group not kept")      << ""      << "0664 nobody:nogroup" << 022 << false << "0644 root:root";
+    // FUSE shows every file of a FAT card alike and keeps no mode or owner.
+    QTest::newRow("new on FAT32")        << "FAT32" << ""                    << 022 << true  << "0700 root:root";
+    QTest::newRow("replacing on FAT32")  << "FAT32" << "file"                << 022 << true  << "0700 root:root";
+    QTest::newRow("new on exFAT")        << "exFAT" << ""                    << 022 << true  << "0777 root:root";
+    QTest::newRow("replacing on exFAT")  << "exFAT" << "file"                << 022 << true  << "0777 root:root";
+    // clang-format on
+}
+
+void TestCardWrite::shouldWriteWithTheOwnerAndModeTheFileHad()
+{
+    QFETCH(QString, card);
+    QFETCH(QString, old);
+    QFETCH(int, umask);
+    QFETCH(bool, mayChown);
+    QFETCH(QString, written);
+    if (::geteuid() != 0)
+        QSKIP("Owners are given by root only.");
     QTemporaryDir dir;
-    const QByteArray at = QFile::encodeName(dir.path());
-    const Mount mount = mountCard(at);
-    if (mount.skip)
-        QSKIP(mount.failure);
-    QVERIFY2(mount.failure.isEmpty(), mount.failure);
-    const auto unmount = qScopeGuard([&] { ::umount2(at, MNT_DETACH); });
+    const Card mounted(card, dir.path());
+    if (mounted.skip)
+        QSKIP(mounted.failure);
+    QVERIFY2(mounted.failure.isEmpty(), mounted.failure);
+    const QString target = dir.filePath("NET.CFG");
+    const QByteArray path = QFile::encodeName(target);
+    put(dir.filePath("old.txt"), "old");
+    if (!old.isEmpty())
+        put(target, "[MMS]\r\nPhone1=+1");
+    if (const QStringList owner = old.section(u' ', 1).split(u':'); owner.size() == 2) {
+        const passwd *user = ::getpwnam(qPrintable(owner[0]));
+        const group *group = ::getgrnam(qPrintable(owner[1]));
+        QVERIFY(user && group);
+        QCOMPARE(::chown(path, user->pw_uid, group->gr_gid), 0);
+        QCOMPARE(::chmod(path, old.section(u' ', 0, 0).toUInt(nullptr, 8)), 0);
+    }
+    QMap<QString, QByteArray> before = snapshot(dir.path());
+    before.remove(target);
+
+    QProcess child;
+    child.setChildProcessModifier([umask, mayChown] {
+        ::umask(mode_t(umask));
+        if (!mayChown)
+            ::prctl(PR_CAPBSET_DROP, CAP_CHOWN, 0, 0, 0);
+    });
+    child.start(CARDWRITE_CHILD, {target});
+    QVERIFY2(child.waitForFinished(10000), "The writer hangs."); // ~QProcess kills it
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             child.readAllStandardOutput());
+    QMap<QString, QByteArray> after = snapshot(dir.path());
+    QCOMPARE(after.remove(target), 1);
+    QCOMPARE(after, before); // nothing else changed, no temporary file
+    const Result<NetCfgFile> read = ReadNetCfg(target);
+    QVERIFY2(read, qPrintable(read.reason()));
+    QCOMPARE(std::get<MmsSettings>(read->settings).APNPassword, "s3cret");
+    struct stat info = {};
+    QCOMPARE(::stat(path, &info), 0);
+    const QFileInfo file(target);
+    QCOMPARE(QStringLiteral("%1 %2:%3")
+                 .arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'))
+                 .arg(file.owner(), file.group()),
+             written);
+}
+
+void TestCardWrite::shouldLetNoOtherUserOpenTheTemporaryFile()
+{
+    if (::geteuid() != 0)
+        QSKIP("Watching as another user needs root (runuser).");
+    QTemporaryDir dir;
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()), 0755), 0); // nobody may look in
     const QString target = dir.filePath("NET.CFG");
     put(target, "old");
-    QCOMPARE(::chmod(QFile::encodeName(target), 0640), 0);
+    QCOMPARE(::chmod(QFile::encodeName(target), 0600), 0);
+
+    // A copy of the child that nobody may run, wherever the build tree is.
+    QTemporaryDir bin;
+    const QString watch = bin.filePath("watch");
+    QVERIFY(QFile::copy(CARDWRITE_CHILD, watch));
+    QCOMPARE(::chmod(QFile::encodeName(bin.path()), 0755), 0);
+    QProcess watcher;
+    watcher.start("runuser", {"-u", "nobody", "--", watch, "watch", dir.path(), "50"});
+    // runuser passes SIGTERM on to the watcher; SIGKILL would leave the watcher running.
+    const auto stop = qScopeGuard([&] {
+        watcher.terminate();
+        watcher.waitForFinished(5000);
+    });
+    QVERIFY2(watcher.waitForReadyRead(10000), watcher.readAllStandardError());
+    QCOMPARE(watcher.readLine(), "watching\n");
+    for (int i = 0; i < 50; ++i) {
+        const Result<void> written = StoredFileWriter().write(target, "APNPassword=s3cret");
+        QVERIFY2(written, qPrintable(written.reason()));
+    }
+    QVERIFY2(watcher.waitForFinished(20000), "The watcher hangs.");
+    QCOMPARE(watcher.readAll(), "50 created, 0 opened");
+    QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray> {{target, "APNPassword=s3cret"}}));
+}
+
+void TestCardWrite::shouldLeaveNothingWhenInterruptedAtTheSync_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+}
+
+// The child runs under ptrace from system call to system call until it enters the sync of its
+// temporary file; there it gets the signal, and runs on untraced.
+void TestCardWrite::shouldLeaveNothingWhenInterruptedAtTheSync()
+{
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QByteArray program = CARDWRITE_CHILD, target = QFile::encodeName(dir.filePath("NET.CFG"));
+    put(dir.filePath("NET.CFG"), "old");
+    const QMap<QString, QByteArray> before = snapshot(dir.path());
+
+    // A wait that lasts 20 s is ended by SIGALRM.
+    struct sigaction ending = {}, previous = {};
+    ending.sa_handler = +[](int) {
+    };
+    ::sigaction(SIGALRM, &ending, &previous);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        for (const int deferred : {SIGINT, SIGTERM, SIGHUP})
+            ::signal(deferred, SIG_DFL);
+        ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        ::execl(program.constData(), program.constData(), target.constData(), nullptr);
+        ::_exit(127);
+    }
+    bool reaped = pid < 0;
+    ::alarm(20);
+    const auto end = qScopeGuard([&] {
+        ::alarm(0);
+        if (!reaped && ::kill(pid, SIGKILL) == 0)
+            ::waitpid(pid, nullptr, 0);
+        ::sigaction(SIGALRM, &previous, nullptr);
+    });
+    int status = 0;
+    QVERIFY(!reaped && ::waitpid(pid, &status, 0) == pid && WIFSTOPPED(status)); // at its exec
+    ::ptrace(PTRACE_SETOPTIONS, pid, nullptr,
+             PTRACE_O_TRACESYSGOOD | PTRACE_O_TRACEEXEC | PTRACE_O_EXITKILL);
+    bool atSync = false;
+    for (int pass = 0; !atSync && ::ptrace(PTRACE_SYSCALL, pid, nullptr, pass) == 0
+         && ::waitpid(pid, &status, 0) == pid && WIFSTOPPED(status);) {
+        const bool traced = WSTOPSIG(status) == (SIGTRAP | 0x80) || status >> 16 != 0;
+        pass = traced ? 0 : WSTOPSIG(status); // a signal of its own goes on to it
+        __ptrace_syscall_info call = {};
+        atSync = traced && ::ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof call, &call) > 0
+            && call.op == PTRACE_SYSCALL_INFO_ENTRY
+            && (call.entry.nr == SYS_fsync || call.entry.nr == SYS_fdatasync)
+            && QFile::symLinkTarget(
+                   QStringLiteral("/proc/%1/fd/%2").arg(pid).arg(call.entry.args[0]))
+                   .endsWith(".tmp");
+    }
+    reaped = WIFEXITED(status) || WIFSIGNALED(status);
+    QVERIFY2(atSync, "The writer did not sync a temporary file.");
+    QCOMPARE(::kill(pid, signal), 0);
+    QCOMPARE(::ptrace(PTRACE_DETACH, pid, nullptr, 0), 0);
+    QCOMPARE(::waitpid(pid, &status, 0), pid);
+    reaped = true;
+    QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("status %1").arg(status)));
+    QCOMPARE(WTERMSIG(status), signal);
+    QCOMPARE(snapshot(dir.path()), before);
+}
+
+void TestCardWrite::shouldRemoveOnlyStaleTemporaryFilesOfItsOwn_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("minutesOld");
+    QTest::addColumn<bool>("removed");
+
+    // clang-format off
+    QTest::newRow("ours, stale")     << ".NET.CFG.0123456789abcdef.tmp" << "file"          << 11 << true;
+    QTest::newRow("ours, in use")    << ".NET.CFG.0123456789abcdef.tmp" << "file"          << 9  << false;
+    QTest::newRow("capital digits")  << ".NET.CFG.0123456789ABCDEF.tmp" << "file"          << 60 << false;
+    QTest::newRow("another file's")  << ".OLD.CFG.0123456789abcdef.tmp" << "file"          << 60 << false;
+    QTest::newRow("a symbolic link") << ".NET.CFG.0123456789abcdef.tmp" << "link"          << 60 << false;
+    QTest::newRow("another user's")  << ".NET.CFG.0123456789abcdef.tmp" << "nobody's file" << 60 << false;
+    // clang-format on
+}
+
+void TestCardWrite::shouldRemoveOnlyStaleTemporaryFilesOfItsOwn()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(int, minutesOld);
+    QFETCH(bool, removed);
+    if (kind == "nobody's file" && ::geteuid() != 0)
+        QSKIP("Giving a file to nobody needs root.");
+    QTemporaryDir dir;
+    const QString target = dir.filePath("NET.CFG"), entry = dir.filePath(name);
+    put(target, "old");
+    if (kind == "link")
+        QVERIFY(QFile::link("NET.CFG", entry));
+    else
+        put(entry, "left");
+    QVERIFY(kind != "nobody's file" || ::chown(QFile::encodeName(entry), 65534, 65534) == 0);
+    const timespec then {::time(nullptr) - minutesOld * 60, 0}, times[2] {then, then};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(entry), times, AT_SYMLINK_NOFOLLOW), 0);
+    QMap<QString, QByteArray> expected = snapshot(dir.path());
+    expected[target] = "new";
+    if (removed)
+        expected.remove(entry);
 
     const Result<void> written = StoredFileWriter().write(target, "new");
     QVERIFY2(written, qPrintable(written.reason()));
-    QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray> {{target, "new"}}));
-    QCOMPARE(QFileInfo(target).permissions(), // 0640, seen by its owner
-             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
-                 | QFile::ReadGroup);
+    QCOMPARE(snapshot(dir.path()), expected);
 }
 
 QTEST_GUILESS_MAIN(TestCardWrite)

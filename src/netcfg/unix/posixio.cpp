@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -35,6 +36,23 @@ QString nonRegularFileKind(mode_t mode)
     if (S_ISSOCK(mode))
         return QStringLiteral("a socket");
     return QStringLiteral("a device");
+}
+
+mode_t currentUmask()
+{
+    const Descriptor status {::open("/proc/self/status", O_RDONLY | O_CLOEXEC)};
+    QByteArray lines;
+    if (status.isOpen() && readUpTo(status.fd, 16384, &lines)) {
+        const qsizetype at = lines.indexOf("\nUmask:");
+        const qsizetype end = lines.indexOf('\n', at + 1);
+        bool ok = false;
+        const uint mask = lines.mid(at + 7, end - at - 7).trimmed().toUInt(&ok, 8);
+        if (at >= 0 && ok)
+            return mode_t(mask & 0777);
+    }
+    const mode_t mask = ::umask(077);
+    ::umask(mask);
+    return mask;
 }
 
 bool readUpTo(int fd, qsizetype limit, QByteArray *bytes)

@@ -34,6 +34,11 @@ QString systemText(int code);
 // "a symbolic link", "a FIFO", "a socket" or "a device".
 QString nonRegularFileKind(mode_t mode);
 
+// The process's umask, read without changing it where the system shows it (Linux's
+// /proc/self/status); elsewhere it is set and put back at once, which another thread creating
+// a file at that moment could notice.
+mode_t currentUmask();
+
 // Reads from fd until its end or until limit bytes are read, going on after interruptions.
 // Returns false (errno set) on a failing read.
 bool readUpTo(int fd, qsizetype limit, QByteArray *bytes);
