@@ -257,9 +257,11 @@ Result<void> platform::replaceFile(const QString &path, const QByteArray &bytes,
                                    const Verify &verify)
 {
     const QFileInfo info(path);
+    // The folder as given: a relative one is the working folder's, whose name need not be
+    // valid text (the command line enters such a folder); messages name it whole.
     Destination to {shown(path),
                     QDir::toNativeSeparators(info.absolutePath()),
-                    info.absolutePath(),
+                    info.path(),
                     QFile::encodeName(info.fileName()),
                     {}};
     if (Result<void> opened = openFolder(to); !opened)
