@@ -29,20 +29,20 @@ const CaptionTable &mmsCaptionTable()
 const CaptionTable &smtpCaptionTable()
 {
     static const CaptionTable table{
-        {"Label8", "Label9", "Label10", "Label11", "Label17", "Label18", "Label19", "Label20", "Label21", "Command1", "Command2", "Command3"},
+        {"Label8", "Label9", "Label10", "Label11", "Label17", "Label18", "Label19", "Label20", "Label21", "Command1", "Command2", "Command3", "Command5"},
         {
-            {"中文", {"服务器", "服务器端口", "发件箱", "发件箱密码", "邮箱 1", "邮箱 2", "邮箱 3", "邮箱 4", "邮箱 5", "读取配置文件", "生成配置文件", "退出"}},
-            {"Cesky", {"Server", "ServerPort", "K odeslanl", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Cist", "Generovat", "Vystup"}},
-            {"Deutsch", {"Server", "ServerPort", "Outbox", "Passwort", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read", "Generieren", "Ausfallen"}},
-            {"English", {"Server", "Port", "Email", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read Cfg", "Generate", "Exit"}},
-            {"Espanol", {"Servidor", "ServidorPuerto", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Ler Cfg", "Generate", "Abandonar"}},
-            {"Italiano", {"Server", "ServerPorto", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Leggere", "Genera", "Indiet"}},
-            {"Francais", {"Serveur", "ServeurPort", "Outbox", "Passe", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Lire", "Generer", "Retour"}},
-            {"Lingua", {"Server", "ServerPort", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "lire", "Creer", "Retour"}},
-            {"Magyar", {"Server", "ServerPort", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read", "Letrehoz", "Vissz"}},
-            {"Portugues", {"Servidor", "ServidorPorto", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Ler", "Generate", "Drop out"}},
-            {"Slovensko", {"Server", "ServerPort", "Outbox", "Heslo", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read", "Generiraj", "Nazaj"}},
-            {"Suomi", {"Server", "ServerPort", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read", "Luo", "Piostu"}},
+            {"中文", {"服务器", "服务器端口", "发件箱", "发件箱密码", "邮箱 1", "邮箱 2", "邮箱 3", "邮箱 4", "邮箱 5", "读取配置文件", "生成配置文件", "退出", "测试邮件"}},
+            {"Cesky", {"Server", "ServerPort", "K odeslanl", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Cist", "Generovat", "Vystup", "Test e-mail"}},
+            {"Deutsch", {"Server", "ServerPort", "Outbox", "Passwort", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read", "Generieren", "Ausfallen", "E-Mail testen"}},
+            {"English", {"Server", "Port", "Email", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read Cfg", "Generate", "Exit", "Test e-mail"}},
+            {"Espanol", {"Servidor", "ServidorPuerto", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Ler Cfg", "Generate", "Abandonar", "Probar correo"}},
+            {"Italiano", {"Server", "ServerPorto", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Leggere", "Genera", "Indiet", "Prova e-mail"}},
+            {"Francais", {"Serveur", "ServeurPort", "Outbox", "Passe", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Lire", "Generer", "Retour", "Tester l'e-mail"}},
+            {"Lingua", {"Server", "ServerPort", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "lire", "Creer", "Retour", "Test e-mail"}},
+            {"Magyar", {"Server", "ServerPort", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read", "Letrehoz", "Vissz", "Test e-mail"}},
+            {"Portugues", {"Servidor", "ServidorPorto", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Ler", "Generate", "Drop out", "Testar e-mail"}},
+            {"Slovensko", {"Server", "ServerPort", "Outbox", "Heslo", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read", "Generiraj", "Nazaj", "Test e-mail"}},
+            {"Suomi", {"Server", "ServerPort", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read", "Luo", "Piostu", "Test e-mail"}},
         },
     };
     return table;

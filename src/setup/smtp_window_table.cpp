@@ -2,7 +2,9 @@
 
 // The SMTP setup window Form7 as designed. Colours: panels and labels on the highlight
 // colour; every text field and combo box in blue, the recipients' fields on highlight-text;
-// white button faces. Only Phone 1 of the five phone rows is offered.
+// white button faces. Only Phone 1 of the five phone rows is offered. Command5, the test
+// e-mail, is ours: it sits in the gap of the bottom row between Read and Generate, and takes
+// the focus after the SSL box.
 
 namespace {
 
@@ -76,6 +78,7 @@ WindowDesign makeDesign()
             {"Text18",   TextField,     "",        {1440, 7560, 8175, 495},   "",                {},                                   Default,       Blue},
             {"Command4", Button,        "",        {9840, 7560, 975, 495},    "...",             {},                                   White,         Default,       kFolderButtonFont},
             {"Command1", Button,        "",        {1200, 8160, 1335, 500},   "Read",            {},                                   White,         Default},
+            {"Command5", Button,        "",        {2760, 8160, 1935, 500},   "Test e-mail",     {},                                   White,         Default},
             {"Command2", Button,        "",        {4920, 8160, 1575, 500},   "Generate",        {},                                   White,         Default},
             {"Command3", Button,        "",        {8760, 8160, 1020, 500},   "Exit",            {},                                   White,         Default},
         },
@@ -84,7 +87,7 @@ WindowDesign makeDesign()
          "Text5", "Text4", "Text6", "Text3", "Text2", "Text1", "Text17",
          "Command1", "Command2", "Command3",
          "Text11", "Text10", "Text9", "Text8", "Text7",
-         "Combo5", "Command4", "Text18"},
+         "Combo5", "Command5", "Command4", "Text18"},
         {{"Label1", "Combo2"}, {"Label2", "Combo1"}, {"Label3", "Combo3"}, {"Label4", "Combo4"},
          {"Label5", "Text1"}, {"Label6", "Text2"}, {"Label7", "Text3"},
          {"Label8", "Text4"}, {"Label9", "Text5"}, {"Label10", "Text6"}, {"Label11", "Text17"}, {"Label22", "Combo5"},

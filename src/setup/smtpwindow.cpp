@@ -3,10 +3,19 @@
 #include "actions/generate.h"
 #include "actions/readaction.h"
 
+#include <QAbstractButton>
+
 SmtpWindow::SmtpWindow(SslValue &ssl, SetupDialogs &dialogs, QWidget *parent)
     : SectionWindow(smtpWindowDesign(), dialogs, parent)
     , m_ssl(ssl)
-{ }
+    , m_mailTest(this, dialogs)
+{
+    auto *testButton = control<QAbstractButton>(QStringLiteral("Command5"));
+    if (!testButton)
+        qFatal("Form7 has no button Command5");
+    connect(testButton, &QAbstractButton::clicked, this,
+            [this] { m_mailTest.start(setup().settings); });
+}
 
 void SmtpWindow::read()
 {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "setup/mailtestaction.h"
 #include "setup/setupdialogs.h"
 #include "setup/setupwindow.h"
 
-// The SMTP setup window Form7: composes the [SMTP] section of NET.CFG.
+// The SMTP setup window Form7: composes the [SMTP] section of NET.CFG, and tests its mail
+// account with a test e-mail (Command5).
 class SmtpWindow : public SectionWindow<SmtpSettings>
 {
     Q_OBJECT
@@ -15,12 +17,16 @@ public:
     explicit SmtpWindow(SslValue &ssl, SetupDialogs &dialogs = qtSetupDialogs(),
                         QWidget *parent = nullptr);
 
+    // For tests: the options of the test e-mail, such as the CA file of a local server.
+    void setMailTestOptions(const MailTestOptions &options) { m_mailTest.setOptions(options); }
+
 protected:
     void read() override;
     void generate() override;
 
 private:
     SslValue &m_ssl;
+    MailTestAction m_mailTest;
 };
 
 // The controls of Form7, as designed (smtp_window_table.cpp).

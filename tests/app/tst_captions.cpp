@@ -115,7 +115,7 @@ void TestCaptions::shouldHaveARowForEveryLanguageOfTheLauncher_data()
     QTest::addColumn<int>("targets");
 
     QTest::newRow("MMS") << true << 18;
-    QTest::newRow("SMTP") << false << 12;
+    QTest::newRow("SMTP") << false << 13;
 }
 
 void TestCaptions::shouldHaveARowForEveryLanguageOfTheLauncher()

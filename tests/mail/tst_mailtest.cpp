@@ -1,16 +1,13 @@
+#include "mail/mailservers.h"
 #include "mail/mailtest.h"
 #include "mail/mailtestrun.h"
 
 #include <QElapsedTimer>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 #include <optional>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,8 +20,7 @@ const QString kPassword = u"Tr41l-cam!"_s;
 } // namespace
 
 // The test e-mail against real mail servers on 127.0.0.1 (smtpserver.py, started once for all
-// tests and ended on every way out: by cleanupTestCase, by QProcess's destructor, or by its
-// own standard input closing when this process dies).
+// tests and ended on every way out: see mailservers.h).
 class TestMailTest : public QObject
 {
     Q_OBJECT
@@ -40,56 +36,29 @@ private slots:
 
 private:
     MailAccount account(const QString &server, bool ssl) const;
-    QList<QJsonObject> receivedMessages(int expected);
 
     QTemporaryDir m_dir;
-    QProcess m_server;
-    QJsonObject m_ports;
+    MailServers m_servers;
 };
 
 void TestMailTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    m_server.start(QStringLiteral(PYTHON3), {QStringLiteral(SMTP_SERVER), m_dir.path()});
-    while (!m_server.canReadLine() && m_server.waitForReadyRead(15000)) { }
-    if (!m_server.canReadLine()) {
-        m_server.waitForFinished(5000);
-        const QByteArray why = m_server.readAllStandardError().trimmed();
-        // As root (CI) the packages can be installed, so a missing one is a failure.
-        if (m_server.exitCode() == 77 && ::geteuid() != 0)
-            QSKIP(why + " (Debian: python3-aiosmtpd openssl; tools/test installs them)");
-        QFAIL("The mail servers did not start: " + why + m_server.errorString().toUtf8());
-    }
-    m_ports = QJsonDocument::fromJson(m_server.readLine()).object();
+    START_MAIL_SERVERS(m_servers, m_dir.path());
 }
 
 void TestMailTest::cleanupTestCase()
 {
-    m_server.closeWriteChannel();
-    if (!m_server.waitForFinished(5000))
-        m_server.kill();
+    m_servers.stop();
 }
 
 // The account on a server of smtpserver.py, or on port 25 of another host.
 MailAccount TestMailTest::account(const QString &server, bool ssl) const
 {
-    if (!m_ports.contains(server))
+    if (!m_servers.port(server))
         return {server, u"25"_s, ssl, kSender, kPassword, {u"a@example.org"_s}};
-    const QString port = QString::number(m_ports.value(server).toInt());
+    const QString port = QString::number(m_servers.port(server));
     return {u"127.0.0.1"_s, port, ssl, kSender, kPassword, {u"a@example.org"_s}};
-}
-
-// The messages the servers accepted since the last call: waits for the expected number, then
-// takes any more that come.
-QList<QJsonObject> TestMailTest::receivedMessages(int expected)
-{
-    QList<QJsonObject> messages;
-    while (m_server.canReadLine()
-           || m_server.waitForReadyRead(messages.size() < expected ? 5000 : 50)) {
-        while (m_server.canReadLine())
-            messages.append(QJsonDocument::fromJson(m_server.readLine()).object());
-    }
-    return messages;
 }
 
 void TestMailTest::shouldSayWhatIsMissingBeforeConnecting_data()
@@ -230,7 +199,7 @@ void TestMailTest::shouldNameTheStepThatFailed()
                                "VHI0MWwtY2FtIQ==", "Y2FtZXJhQGV4YW1wbGUub3Jn"})
         QVERIFY2(!dialogue.contains(QLatin1String(secret)), qPrintable(dialogue));
 
-    const QList<QJsonObject> messages = receivedMessages(delivered.isEmpty() ? 0 : 1);
+    const QList<QJsonObject> messages = m_servers.receivedMessages(delivered.isEmpty() ? 0 : 1);
     QCOMPARE(messages.size(), delivered.isEmpty() ? 0 : 1);
     if (delivered.isEmpty())
         return;

@@ -6,6 +6,8 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +24,7 @@ private slots:
     void shouldShowModalMessageWithTitleAndSingleOkButton();
     void shouldChooseDirectoriesOnly_data();
     void shouldChooseDirectoriesOnly();
+    void shouldShowProgressUntilDestroyedAndCancelOnEsc();
     void cleanup();
 
 private:
@@ -132,6 +135,25 @@ void TestSetupDialogs::shouldChooseDirectoriesOnly()
         QCOMPARE(folder.value_or(QString()), dir.path());
     else
         QVERIFY(!folder);
+}
+
+void TestSetupDialogs::shouldShowProgressUntilDestroyedAndCancelOnEsc()
+{
+    QWidget owner;
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    int cancels = 0;
+    std::unique_ptr<SetupProgress> progress
+        = qtSetupDialogs().openProgress(&owner, {}, {}, [&cancels] { ++cancels; });
+
+    QPointer<QProgressDialog> dialog
+        = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+    QVERIFY(dialog && dialog->isVisible() && dialog->parentWidget() == &owner);
+    QCOMPARE(dialog->maximum(), 0); // a busy indicator
+    QTest::keyClick(dialog, Qt::Key_Escape); // its Cancel button is Qt's own
+    QCOMPARE(cancels, 1);
+    progress.reset();
+    QVERIFY(!dialog);
 }
 
 QTEST_MAIN(TestSetupDialogs)

@@ -1,0 +1,75 @@
+#include "setup/mailtestaction.h"
+
+#include "netcfg/section.h"
+#include "setup/setupdialogs.h"
+#include "setup/setupwindow.h"
+
+#include <optional>
+
+namespace {
+
+// "logging in" as the progress dialog shows it: "Logging in…".
+QString progressText(const QString &words)
+{
+    return words.left(1).toUpper() + words.mid(1) + QChar(0x2026);
+}
+
+// The account of the window's values; nothing when the SSL box holds neither YES nor NO.
+std::optional<MailAccount> mailAccountOf(const SmtpSettings &settings)
+{
+    if (settings.SSL != kSslYes && settings.SSL != kSslNo)
+        return std::nullopt;
+    return MailAccount {
+        settings.Server,
+        settings.Port,
+        settings.SSL == kSslYes,
+        settings.Sender,
+        settings.Password,
+        {settings.Email1, settings.Email2, settings.Email3, settings.Email4, settings.Email5}};
+}
+
+} // namespace
+
+MailTestAction::MailTestAction(QWidget *owner, SetupDialogs &dialogs)
+    : m_owner(owner)
+    , m_dialogs(dialogs)
+{
+    connect(&m_run, &MailTestRun::stepStarted, this, [this](MailStep, const QString &words) {
+        if (m_progress)
+            m_progress->setText(progressText(words));
+    });
+    connect(&m_run, &MailTestRun::finished, this, &MailTestAction::showResult);
+}
+
+MailTestAction::~MailTestAction() = default;
+
+void MailTestAction::start(const SmtpSettings &settings)
+{
+    if (m_run.isRunning())
+        return; // cancelled a moment ago, and ending
+    const std::optional<MailAccount> account = mailAccountOf(settings);
+    if (!account) {
+        m_dialogs.showMessageWithIcon(m_owner, kApplicationTitle,
+                                      QStringLiteral("SSL must be YES or NO to test the e-mail."),
+                                      MessageKind::Critical);
+        return;
+    }
+    m_cancelled = false;
+    const auto cancel = [this] {
+        m_cancelled = true;
+        m_run.cancel();
+    };
+    m_progress = m_dialogs.openProgress(m_owner, kApplicationTitle,
+                                        progressText(mailStepWords(MailStep::Checking)), cancel);
+    m_run.start(*account, m_options);
+}
+
+void MailTestAction::showResult(const MailTestResult &result)
+{
+    m_progress.reset();
+    if (m_cancelled)
+        return;
+    m_dialogs.showMessageWithIcon(m_owner, kApplicationTitle, result.message,
+                                  result.accepted ? MessageKind::Information
+                                                  : MessageKind::Critical);
+}
