@@ -3,6 +3,7 @@
 // command that loaded one would abort.
 #include "common/cardsnapshot.h"
 #include "common/recordedruns.h"
+#include "mail/mailservers.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,6 +103,12 @@ private slots:
     void shouldWriteTheSameFileAsTheWindowAndReadItBack();
     void shouldLeaveEverythingElseToTheWindows_data();
     void shouldLeaveEverythingElseToTheWindows();
+    void shouldSayWhetherTheServerTookTheTestEmail_data();
+    void shouldSayWhetherTheServerTookTheTestEmail();
+
+private:
+    QTemporaryDir m_mailDir;
+    MailServers m_mailServers; // started by the first test that needs them
 };
 
 void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
@@ -319,6 +326,65 @@ void TestCommandLine::shouldLeaveEverythingElseToTheWindows()
     const Finished finished = runProgram(arguments, QString());
     QVERIFY(finished.crashed);
     QVERIFY2(finished.err.contains(platform), qPrintable(finished.err));
+}
+
+void TestCommandLine::shouldSayWhetherTheServerTookTheTestEmail_data()
+{
+    QTest::addColumn<QStringList>("options"); // after those of the account on the plain server
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err"); // a line of it
+
+    const QString accepted
+        = QStringLiteral("The server accepted the test e-mail for 1 recipient.\n");
+    // clang-format off
+    QTest::newRow("accepted, the password from standard input")
+        << QStringList{"--password-file", "-"} << QByteArray("Tr41l-cam!\n") << 0 << accepted << QString();
+    QTest::newRow("the dialogue, without the password")
+        << QStringList{"--password", "Tr41l-cam!", "--verbose"} << QByteArray() << 0 << accepted
+        << "> ****"; // the login, masked
+    QTest::newRow("refused")
+        << QStringList{"--password", "Tr41l-cam"} << QByteArray() << 1 << QString()
+        << "The server refused the account or password of camera@example.org (535 5.7.8 "
+           "Authentication credentials invalid). Many providers need an app password for "
+           "devices: make one in the account's security settings and enter it as the Password.";
+    QTest::newRow("no recipient") << QStringList{"--email1", ""} << QByteArray() << 2 << QString()
+        << "camera-setting-tool test-mail: ";
+    // clang-format on
+}
+
+void TestCommandLine::shouldSayWhetherTheServerTookTheTestEmail()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    if (!m_mailServers.port(QStringLiteral("plain")))
+        START_MAIL_SERVERS(m_mailServers, m_mailDir.path());
+
+    const QStringList arguments
+        = QStringList {"test-mail",
+                       "--server",
+                       "127.0.0.1",
+                       "--port",
+                       QString::number(m_mailServers.port(QStringLiteral("plain"))),
+                       "--ssl",
+                       "no",
+                       "--sender",
+                       "camera@example.org",
+                       "--email1",
+                       "a@example.org"}
+        + options;
+    How how;
+    how.input = input;
+    const Finished finished = runProgram(arguments, QString(), how);
+    QCOMPARE(finished.status, status);
+    QCOMPARE(finished.out, out);
+    QVERIFY2(finished.err.split(u'\n').contains(err) || finished.err.startsWith(err),
+             qPrintable(finished.err));
+    QVERIFY2(!finished.err.contains(QStringLiteral("Tr41l-cam!")), qPrintable(finished.err));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
