@@ -3,8 +3,7 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/setupoptions.h"
-#include "mail/mailtest.h"
-#include "netcfg/section.h"
+#include "mail/smtpaccount.h"
 
 using namespace Qt::StringLiterals;
 
@@ -42,19 +41,11 @@ int testMailCommand(const Arguments &arguments)
     const Result<SetupModel<SmtpSettings>> setup = options.setup(parser);
     if (!setup)
         return usageError(command, setup.reason());
-    const SmtpSettings &settings = setup->settings;
-    if (settings.SSL != kSslYes && settings.SSL != kSslNo)
+    const std::optional<MailAccount> account = mailAccountOf(setup->settings);
+    if (!account)
         return usageError(command,
                           u"the operator's profile leaves SSL open: give --ssl yes or "
                           "--ssl no."_s);
-
-    const MailAccount account {
-        settings.Server,
-        settings.Port,
-        settings.SSL == kSslYes,
-        settings.Sender,
-        settings.Password,
-        {settings.Email1, settings.Email2, settings.Email3, settings.Email4, settings.Email5}};
     MailTestOptions testOptions;
     testOptions.caFile = parser.value(caFile);
     MailTestHooks hooks;
@@ -66,7 +57,7 @@ int testMailCommand(const Arguments &arguments)
             err(escaped(line));
         };
     }
-    const MailTestResult result = runMailTest(account, testOptions, hooks);
+    const MailTestResult result = runMailTest(*account, testOptions, hooks);
     if (result.accepted) {
         out(result.message);
         return Done;

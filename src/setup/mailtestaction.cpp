@@ -1,6 +1,6 @@
 #include "setup/mailtestaction.h"
 
-#include "netcfg/section.h"
+#include "mail/smtpaccount.h"
 #include "setup/setupdialogs.h"
 #include "setup/setupwindow.h"
 
@@ -12,20 +12,6 @@ namespace {
 QString progressText(const QString &words)
 {
     return words.left(1).toUpper() + words.mid(1) + QChar(0x2026);
-}
-
-// The account of the window's values; nothing when the SSL box holds neither YES nor NO.
-std::optional<MailAccount> mailAccountOf(const SmtpSettings &settings)
-{
-    if (settings.SSL != kSslYes && settings.SSL != kSslNo)
-        return std::nullopt;
-    return MailAccount {
-        settings.Server,
-        settings.Port,
-        settings.SSL == kSslYes,
-        settings.Sender,
-        settings.Password,
-        {settings.Email1, settings.Email2, settings.Email3, settings.Email4, settings.Email5}};
 }
 
 } // namespace
