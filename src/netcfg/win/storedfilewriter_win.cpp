@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <aclapi.h>
+#include <atomic>
+#include <sddl.h>
 #include <utility>
 
 using namespace filemessages;
@@ -15,6 +18,101 @@ QString win::systemText(DWORD code)
 }
 
 namespace {
+
+// Temporary files of our own name that a killed run left are removed when they are this old.
+constexpr qint64 kStaleAfterSeconds = 10 * 60;
+
+// Removes the temporary files of our own name that a killed run left in the folder: regular
+// files only (no links or other reparse points), older than kStaleAfterSeconds.
+void removeStaleTemporaries(const QString &folder, const QString &fileName)
+{
+    WIN32_FIND_DATAW found {};
+    const QString pattern = folder + QStringLiteral("\\.") + fileName + QStringLiteral(".*.tmp");
+    const HANDLE search = FindFirstFileW(win::wide(pattern), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    FILETIME now {};
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME &time) {
+        return (qint64(time.dwHighDateTime) << 32) | time.dwLowDateTime; // 100 ns
+    };
+    do {
+        const QString name = QString::fromWCharArray(found.cFileName);
+        const bool regular
+            = !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
+        const bool stale
+            = ticks(now) - ticks(found.ftLastWriteTime) > kStaleAfterSeconds * 10'000'000;
+        if (regular && stale && isTemporaryName(name, fileName))
+            DeleteFileW(win::wide(folder + u'\\' + name));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+// Ctrl+C, Ctrl+Break and the console's closing wait while a temporary file exists: the
+// handler only notes them, and the write ends the process once the file is gone.
+std::atomic<DWORD> g_heldEvent {DWORD(-1)};
+
+BOOL WINAPI holdConsoleEvent(DWORD event)
+{
+    g_heldEvent = event;
+    return TRUE;
+}
+
+struct HeldConsoleEvents
+{
+    HeldConsoleEvents()
+    {
+        g_heldEvent = DWORD(-1);
+        SetConsoleCtrlHandler(holdConsoleEvent, TRUE);
+    }
+    ~HeldConsoleEvents()
+    {
+        SetConsoleCtrlHandler(holdConsoleEvent, FALSE);
+        // As the system's own handler would have ended it.
+        if (g_heldEvent != DWORD(-1))
+            ExitProcess(STATUS_CONTROL_C_EXIT);
+    }
+};
+
+// Security for a new temporary file: only its owner may open it, whatever the folder grants,
+// until it has the rights that the final file is to have (keepRights).
+struct PrivateFile
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    SECURITY_ATTRIBUTES attributes {sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
+
+    PrivateFile()
+    {
+        if (ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                L"D:P(A;;FA;;;OW)", SDDL_REVISION_1, &descriptor, nullptr))
+            attributes.lpSecurityDescriptor = descriptor;
+    }
+    PrivateFile(const PrivateFile &) = delete;
+    PrivateFile &operator=(const PrivateFile &) = delete;
+    ~PrivateFile() { LocalFree(descriptor); }
+};
+
+// Gives the temporary file the rights of the file it replaces, or, for a new file, those that
+// the folder passes on. A card without rights (FAT) has none to give; that is no failure.
+void keepRights(const QString &temporary, const QString &target, bool replacing)
+{
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (replacing
+        && GetNamedSecurityInfoW(win::wide(target), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                                 nullptr, nullptr, &dacl, nullptr, &descriptor)
+            == ERROR_SUCCESS) {
+        SetNamedSecurityInfoW(const_cast<LPWSTR>(win::wide(temporary)), SE_FILE_OBJECT,
+                              DACL_SECURITY_INFORMATION, nullptr, nullptr, dacl, nullptr);
+        LocalFree(descriptor);
+        return;
+    }
+    ACL empty {};
+    if (InitializeAcl(&empty, sizeof empty, ACL_REVISION))
+        SetNamedSecurityInfoW(const_cast<LPWSTR>(win::wide(temporary)), SE_FILE_OBJECT,
+                              DACL_SECURITY_INFORMATION | UNPROTECTED_DACL_SECURITY_INFORMATION,
+                              nullptr, nullptr, &empty, nullptr);
+}
 
 // The destination, as the messages name it.
 struct Destination
@@ -28,13 +126,14 @@ struct Destination
     }
 };
 
-Result<void> inspectExisting(const Destination &to)
+// Whether a file stands at the destination now that may be replaced.
+Result<bool> inspectExisting(const Destination &to)
 {
     const DWORD attributes = GetFileAttributesW(win::wide(to.shown));
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD code = GetLastError();
         if (code == ERROR_FILE_NOT_FOUND)
-            return {};
+            return false;
         return to.cannotWrite(code);
     }
     if (!win::isRegularFile(attributes))
@@ -43,7 +142,7 @@ Result<void> inspectExisting(const Destination &to)
     if (attributes & FILE_ATTRIBUTE_READONLY)
         return Failure {QStringLiteral("Cannot replace %1: the file is write-protected (%2).")
                             .arg(to.shown, win::systemText(ERROR_ACCESS_DENIED))};
-    return {};
+    return true;
 }
 
 // A new temporary file of a unique name in the destination's folder, removed again unless it
@@ -57,12 +156,14 @@ struct Temporary
 
 Result<void> create(const Destination &to, const QString &fileName, Temporary &temporary)
 {
+    PrivateFile security;
     DWORD code = ERROR_FILE_EXISTS;
     for (int attempt = 0; !temporary.file.isOpen() && code == ERROR_FILE_EXISTS && attempt < 16;
          ++attempt) {
         temporary.path = to.folderShown + u'\\' + temporaryName(fileName);
-        temporary.file.h = CreateFileW(win::wide(temporary.path), GENERIC_WRITE, 0, nullptr,
-                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        temporary.file.h
+            = CreateFileW(win::wide(temporary.path), GENERIC_WRITE, 0, &security.attributes,
+                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         code = GetLastError();
     }
     if (temporary.file.isOpen())
@@ -75,7 +176,7 @@ Result<void> create(const Destination &to, const QString &fileName, Temporary &t
 }
 
 Result<void> fillAndMove(const Destination &to, Temporary &temporary, const QByteArray &bytes,
-                         const platform::Verify &verify)
+                         bool replacing, const platform::Verify &verify)
 {
     for (qsizetype done = 0; done < bytes.size();) {
         DWORD n = 0;
@@ -91,6 +192,10 @@ Result<void> fillAndMove(const Destination &to, Temporary &temporary, const QByt
 
     if (Result<void> verified = verify(temporary.path); !verified)
         return verified;
+    keepRights(temporary.path, to.shown, replacing);
+    if (g_heldEvent != DWORD(-1))
+        return Failure {QStringLiteral("Cannot write %1: interrupted; the file was left as it was.")
+                            .arg(to.shown)};
 
     // Returns once the new directory entry is on the card.
     if (!MoveFileExW(win::wide(temporary.path), win::wide(to.shown),
@@ -108,12 +213,16 @@ Result<void> platform::replaceFile(const QString &path, const QByteArray &bytes,
 {
     const QFileInfo info(path);
     const Destination to {shown(path), QDir::toNativeSeparators(info.absolutePath())};
-    if (Result<void> inspected = inspectExisting(to); !inspected)
-        return inspected;
+    const Result<bool> replacing = inspectExisting(to);
+    if (!replacing)
+        return replacing.failure();
+    removeStaleTemporaries(to.folderShown, info.fileName());
+
+    const HeldConsoleEvents held;
     Temporary temporary;
     if (Result<void> created = create(to, info.fileName(), temporary); !created)
         return created;
-    Result<void> written = fillAndMove(to, temporary, bytes, verify);
+    Result<void> written = fillAndMove(to, temporary, bytes, *replacing, verify);
     if (!written && !temporary.moved) {
         // Closed first: Windows does not delete a file that is still open.
         if (temporary.file.isOpen())
