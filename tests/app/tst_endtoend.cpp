@@ -273,6 +273,10 @@ void TestEndToEnd::shouldWriteTheFileOfARunThroughTheWindow()
 
     QWidget *window = openFromTile(kind);
     QVERIFY(window);
+    if (!run.earlier.isEmpty()) {
+        pickWithMouse(box(window, "Combo3"), run.earlier.first());
+        pickWithKeyboard(box(window, "Combo4"), run.earlier.last());
+    }
     if (!run.country.isEmpty())
         pickWithMouse(box(window, "Combo3"), run.country);
     if (!run.operatorName.isEmpty())

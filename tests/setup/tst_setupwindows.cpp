@@ -466,7 +466,7 @@ void TestSetupWindows::shouldFillFieldsWhenCountryIsPicked_data()
     QTest::newRow("MMS Canada")    << Kind::Mms  << "Canada"   << "Roger"        << Texts{{"Text6", "80"}};
     QTest::newRow("MMS China")     << Kind::Mms  << "China"    << "China Mobile" << Texts{{"Text1", "cmwap"}, {"Text6", "80"}};
     QTest::newRow("MMS Slovakia")  << Kind::Mms  << "Slovakia" << "T-Mobile"     << Texts{{"Text6", "8080"}};
-    QTest::newRow("MMS Germany")   << Kind::Mms  << "Germany"  << ""             << Texts{{"Text6", "8070"}}; // Optus's, kept
+    QTest::newRow("MMS Germany")   << Kind::Mms  << "Germany"  << ""             << Texts{{"Text6", ""}}; // Optus's, emptied
     QTest::newRow("SMTP Canada")   << Kind::Smtp << "Canada"   << "Koodo"        << Texts{};
     QTest::newRow("SMTP Slovakia") << Kind::Smtp << "Slovakia" << "T-Mobile"     << Texts{{"Text1", "internet"}, {"Text5", "25"}, {"Combo5", "NO"}};
     QTest::newRow("SMTP Germany")  << Kind::Smtp << "Germany"  << "T-Mobile"     << Texts{};
