@@ -29,7 +29,7 @@ void readInto(ActionHost &host, QString &pathText, SslValue *ssl,
               const std::function<void(const SetupModel<Settings> &)> &show)
 {
     if (pathText.isEmpty()) {
-        pathText = ChooseFolder(host);
+        pathText = ChooseFolder(host, pathText);
         if (pathText.isEmpty())
             return;
     }

@@ -56,8 +56,9 @@ SetupWindow::SetupWindow(const WindowDesign &design, const WindowControls &contr
             qFatal("%s is not a button", qPrintable(name));
         return button;
     };
-    connect(button(kFolderButton), &QAbstractButton::clicked, this,
-            [this] { setText(m_controls.pathField, ChooseFolder(*this)); });
+    connect(button(kFolderButton), &QAbstractButton::clicked, this, [this] {
+        setText(m_controls.pathField, ChooseFolder(*this, text(m_controls.pathField)));
+    });
     connect(button(kReadButton), &QAbstractButton::clicked, this, [this] { read(); });
     connect(button(kGenerateButton), &QAbstractButton::clicked, this, [this] { generate(); });
     connect(button(kExitButton), &QAbstractButton::clicked, this, &QWidget::close);
@@ -93,14 +94,20 @@ QString SetupWindow::labelOf(const QString &name) const
     return name;
 }
 
-void SetupWindow::showMessage(MessageKind, const QString &text, const QString &)
+void SetupWindow::showMessage(MessageKind kind, const QString &text, const QString &detail)
 {
-    m_dialogs.showMessage(this, kApplicationTitle, text);
+    m_dialogs.showMessage(this, kApplicationTitle, kind, text, detail);
 }
 
-std::optional<QString> SetupWindow::chooseFolder(const QString &title)
+bool SetupWindow::confirm(const QString &question)
 {
-    return m_dialogs.chooseFolder(this, title);
+    return m_dialogs.ask(this, kApplicationTitle, question);
+}
+
+std::optional<QString> SetupWindow::chooseFolder(const QString &startFolder,
+                                                 const QStringList &cardFolders)
+{
+    return m_dialogs.chooseFolder(this, m_folderBrowserTitle, startFolder, cardFolders);
 }
 
 QString SetupWindow::text(const QString &name) const

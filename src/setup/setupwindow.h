@@ -15,6 +15,8 @@ class SetupDialogs;
 
 // The application's title, on every message box of a setup window.
 inline const QString kApplicationTitle = QStringLiteral("VX412 Setting Tools");
+// The folder browser's title in a window that no language's captions gave another.
+inline const QString kFolderBrowserTitle = QStringLiteral("Choose the camera card's folder");
 
 // What the MMS and SMTP setup windows share: their controls by name (NamedControls), the
 // dialogs (ActionHost), and the connections from the boxes and buttons to the steps.
@@ -37,7 +39,12 @@ public:
     // ActionHost, but nameOf, which is the section's
     using ActionHost::showMessage;
     void showMessage(MessageKind kind, const QString &text, const QString &detail) override;
-    std::optional<QString> chooseFolder(const QString &title) override;
+    bool confirm(const QString &question) override;
+    std::optional<QString> chooseFolder(const QString &startFolder,
+                                        const QStringList &cardFolders) override;
+
+    // The folder browser's title, in the language of the window's captions.
+    void setFolderBrowserTitle(const QString &title) { m_folderBrowserTitle = title; }
 
     // The caption of the label that names a control, as the window shows it now ("Phone 1");
     // the control's name when no label names it.
@@ -74,6 +81,7 @@ private:
     const QStringList m_connectionControls;
     SetupDialogs &m_dialogs;
     SettingMode m_mode = SettingMode::Auto;
+    QString m_folderBrowserTitle = kFolderBrowserTitle;
 };
 
 // A setup window of one section: the carrier steps, Read and Generate on the setup that its

@@ -1,4 +1,5 @@
 // Generate and the folder choice with a stand-in for their window.
+#include "actions/cardfolders.h"
 #include "actions/choosefolder.h"
 #include "actions/fieldmap.h"
 #include "actions/generate.h"
@@ -8,19 +9,21 @@
 #include "netcfg/netcfg.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-// A setup window stand-in: every message recorded, folder answers queued, a field named
-// <key>.
+// A setup window stand-in: every message and question recorded, answers queued (no answer
+// queued: Yes), a field named <key>.
 class FakeHost : public ActionHost
 {
 public:
     QStringList messages;
     QStringList details;
-    QStringList folderTitles;
+    QStringList questions;
+    QList<bool> answers;
     QList<std::optional<QString>> folderAnswers;
 
     void showMessage(MessageKind, const QString &text, const QString &detail) override
@@ -28,9 +31,13 @@ public:
         messages << text;
         details << detail;
     }
-    std::optional<QString> chooseFolder(const QString &title) override
+    bool confirm(const QString &question) override
     {
-        folderTitles << title;
+        questions << question;
+        return answers.isEmpty() || answers.takeFirst();
+    }
+    std::optional<QString> chooseFolder(const QString &, const QStringList &) override
+    {
         return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
     }
     QString nameOf(QLatin1StringView key) const override { return u'<' + QString(key) + u'>'; }
@@ -74,6 +81,8 @@ private slots:
     void shouldShowOnlyWhatAStepChanged();
     void shouldFillPathFieldFromChosenFolder_data();
     void shouldFillPathFieldFromChosenFolder();
+    void shouldOfferTheCardsAndOpenAtTheLikeliestFolder_data();
+    void shouldOfferTheCardsAndOpenAtTheLikeliestFolder();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite();
     void shouldStoreOnlyTheEncodedSectionReplacingAnyOldFile_data();
@@ -130,9 +139,58 @@ void TestActions::shouldFillPathFieldFromChosenFolder()
     QFETCH(QString, field);
     FakeHost host;
     host.folderAnswers << answer;
-    QCOMPARE(ChooseFolder(host), field);
-    QCOMPARE(host.folderTitles, QStringList {QStringLiteral("请选择软件安装路径：")});
+    QCOMPARE(ChooseFolder(host, QString()), field);
     QVERIFY(host.messages.isEmpty());
+}
+
+void TestActions::shouldOfferTheCardsAndOpenAtTheLikeliestFolder_data()
+{
+    QTest::addColumn<QStringList>("volumes"); // "root file-system [removable]"
+    QTest::addColumn<QString>("pathText");
+    QTest::addColumn<QStringList>("cards");
+    QTest::addColumn<QString>("start");
+
+    // {media}: the user's removable media folder; CARD holds DCIM, PHOTOS a NET.CFG.
+    // clang-format off
+    const QStringList mounted {"{media} vfat", "{media}/STICK vfat", "{media}/CARD exfat",
+                               "{media}/DISK ext4", "{tmp}/mnt/OTHER vfat", "{media}/PHOTOS fuseblk"};
+    const QStringList cards {"{media}/CARD", "{media}/PHOTOS", "{media}/STICK"};
+    QTest::newRow("FAT under the media folder, camera files first") << mounted << "" << cards << "{media}/CARD";
+    QTest::newRow("the Path field's folder") << mounted << "{media}/STICK/NET.CFG" << cards << "{media}/STICK/";
+    QTest::newRow("the Path field's folder is gone") << mounted << "{tmp}/gone/NET.CFG" << cards << "{media}/CARD";
+    QTest::newRow("a removable drive, whatever its file system") << QStringList{"{tmp}/E NTFS removable"} << "NET.CFG"
+        << QStringList{"{tmp}/E"} << "{tmp}/E";
+    QTest::newRow("no card: the media folder") << QStringList{"{media}/DISK ext4"} << "" << QStringList{} << "{media}";
+    // clang-format on
+}
+
+void TestActions::shouldOfferTheCardsAndOpenAtTheLikeliestFolder()
+{
+    QFETCH(QStringList, volumes);
+    QFETCH(QString, pathText);
+    QFETCH(QStringList, cards);
+    QFETCH(QString, start);
+    QTemporaryDir tmp;
+    const QString media = tmp.filePath("media/me");
+    const auto placed = [&](QString text) {
+        return text.replace("{media}", media).replace("{tmp}", tmp.path());
+    };
+    for (const char *folder : {"STICK", "CARD/DCIM", "DISK", "PHOTOS"})
+        QVERIFY(QDir(media).mkpath(folder));
+    put(media + "/PHOTOS/NET.CFG", "x");
+    QList<MountedVolume> fakeVolumes;
+    for (const QString &volume : std::as_const(volumes)) {
+        const QStringList parts = placed(volume).split(u' ');
+        fakeVolumes.append({parts[0], parts[1].toLatin1(), parts.size() > 2});
+    }
+    QStringList expected;
+    for (const QString &card : std::as_const(cards))
+        expected.append(placed(card));
+    const QStringList mediaFolders {media, tmp.filePath("run/media/me")};
+
+    const QStringList found = cardFolders(fakeVolumes, mediaFolders);
+    QCOMPARE(found, expected);
+    QCOMPARE(browserStartFolder(placed(pathText), found, mediaFolders), placed(start));
 }
 
 void TestActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data()

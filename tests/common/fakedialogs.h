@@ -7,8 +7,9 @@
 #include <QStringList>
 #include <QWidget>
 
-// Answers a setup window's dialogs without a modal loop: records every message and folder
-// request, and hands out queued folder answers (nothing queued: the user cancels).
+// Answers a setup window's dialogs without a modal loop: records every message, question and
+// folder request, and hands out queued answers (no folder queued: the user cancels; no answer
+// queued: Yes, which goes on as if the question were not there).
 class FakeDialogs final : public SetupDialogs
 {
 public:
@@ -22,21 +23,38 @@ public:
         }
     };
 
-    void showMessage(QWidget *owner, const QString &title, const QString &text) override
+    void showMessage(QWidget *owner, const QString &title, MessageKind kind, const QString &text,
+                     const QString &detail) override
     {
         owners.append(owner);
         messages.append({title, text});
+        kinds.append(kind);
+        details.append(detail);
     }
 
-    std::optional<QString> chooseFolder(QWidget *owner, const QString &title) override
+    bool ask(QWidget *owner, const QString &, const QString &question) override
+    {
+        owners.append(owner);
+        questions.append(question);
+        return answers.isEmpty() || answers.takeFirst();
+    }
+
+    std::optional<QString> chooseFolder(QWidget *owner, const QString &title,
+                                        const QString &startFolder, const QStringList &) override
     {
         owners.append(owner);
         folderTitles.append(title);
+        folderStarts.append(startFolder);
         return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
     }
 
     QList<Message> messages;
+    QList<MessageKind> kinds;
+    QStringList details;
+    QStringList questions;
+    QList<bool> answers;
     QStringList folderTitles;
+    QStringList folderStarts;
     QList<std::optional<QString>> folderAnswers;
     QList<QPointer<QWidget>> owners;
 };

@@ -26,7 +26,7 @@ using Texts = QHash<QString, QString>; // control name -> text
 
 namespace {
 
-const QString kFolderTitle = QStringLiteral("请选择软件安装路径：");
+const QString kFolderTitle = QStringLiteral("Choose the camera card's folder");
 
 // A user's pick of a list entry: open the list, move to the entry, press Enter.
 void pick(QComboBox *combo, const QString &entry)
