@@ -16,6 +16,9 @@ void MmsWindow::read()
 
 void MmsWindow::generate()
 {
+    const QString path = pathOrChosenFolder();
+    if (path.isEmpty())
+        return;
     StoredFileWriter writer;
-    Generate(*this, setup().settings, text(controls().pathField), writer);
+    Generate(*this, setup().settings, path, writer);
 }

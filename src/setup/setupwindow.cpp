@@ -110,6 +110,16 @@ std::optional<QString> SetupWindow::chooseFolder(const QString &startFolder,
     return m_dialogs.chooseFolder(this, m_folderBrowserTitle, startFolder, cardFolders);
 }
 
+QString SetupWindow::pathOrChosenFolder()
+{
+    QString path = text(m_controls.pathField);
+    if (path.isEmpty()) {
+        path = ChooseFolder(*this, path);
+        setText(m_controls.pathField, path);
+    }
+    return path;
+}
+
 QString SetupWindow::text(const QString &name) const
 {
     QWidget *control = requiredControl(name);

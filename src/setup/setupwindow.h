@@ -69,6 +69,10 @@ protected:
 
     const WindowControls &controls() const { return m_controls; }
 
+    // The Path field's text for Generate: as it is; for an empty field, what the folder
+    // button puts there now (empty: the user cancelled).
+    QString pathOrChosenFolder();
+
     // The setting-mode rule's states: in Auto the connection fields are disabled and hidden
     // and the boxes enabled; in Manual the other way round. Their texts are the steps'.
     void setSettingMode(SettingMode mode);

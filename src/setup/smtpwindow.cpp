@@ -17,6 +17,9 @@ void SmtpWindow::read()
 
 void SmtpWindow::generate()
 {
+    const QString path = pathOrChosenFolder();
+    if (path.isEmpty())
+        return;
     StoredFileWriter writer;
-    Generate(*this, fileSettings(setup(), m_ssl), text(controls().pathField), writer);
+    Generate(*this, fileSettings(setup(), m_ssl), path, writer);
 }

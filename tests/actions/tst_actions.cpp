@@ -83,6 +83,8 @@ private slots:
     void shouldFillPathFieldFromChosenFolder();
     void shouldOfferTheCardsAndOpenAtTheLikeliestFolder_data();
     void shouldOfferTheCardsAndOpenAtTheLikeliestFolder();
+    void shouldAskBeforeWritingWhatCannotConnect_data();
+    void shouldAskBeforeWritingWhatCannotConnect();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite();
     void shouldStoreOnlyTheEncodedSectionReplacingAnyOldFile_data();
@@ -191,6 +193,50 @@ void TestActions::shouldOfferTheCardsAndOpenAtTheLikeliestFolder()
     const QStringList found = cardFolders(fakeVolumes, mediaFolders);
     QCOMPARE(found, expected);
     QCOMPARE(browserStartFolder(placed(pathText), found, mediaFolders), placed(start));
+}
+
+void TestActions::shouldAskBeforeWritingWhatCannotConnect_data()
+{
+    QTest::addColumn<bool>("smtp");
+    QTest::addColumn<QStringList>("empty"); // the keys left empty, every other one filled
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("question"); // empty: none
+    QTest::addColumn<bool>("written");
+
+    // clang-format off
+    QTest::newRow("MMS without connection, No") << false << QStringList{"URL", "APN", "IP", "Port"} << false
+        << "The camera needs <URL>, <APN>, <IP> and <Port> to connect, and they are empty. Write NET.CFG anyway?"
+        << false;
+    QTest::newRow("SMTP without a sender, Yes") << true << QStringList{"Sender"} << true
+        << "The camera needs <Sender> to connect, and it is empty. Write NET.CFG anyway?" << true;
+    QTest::newRow("SMTP without password or credentials") << true
+        << QStringList{"Password", "APNAccount", "APNPassword"} << false << "" << true;
+    // clang-format on
+}
+
+void TestActions::shouldAskBeforeWritingWhatCannotConnect()
+{
+    QFETCH(bool, smtp);
+    QFETCH(QStringList, empty);
+    QFETCH(bool, answer);
+    QFETCH(QString, question);
+    QFETCH(bool, written);
+    QTemporaryDir card;
+    FakeHost host;
+    host.answers << answer;
+    const auto generate = [&](auto settings) {
+        for (const auto &key : Section<decltype(settings)>::keys) {
+            if (!empty.contains(QLatin1String(key.key)))
+                settings.*key.value = "x";
+        }
+        StoredFileWriter writer;
+        return Generate(host, settings, card.filePath("NET.CFG"), writer);
+    };
+
+    QCOMPARE(smtp ? generate(SmtpSettings()) : generate(MmsSettings()), written);
+    QCOMPARE(host.questions, question.isEmpty() ? QStringList() : QStringList {question});
+    QCOMPARE(host.messages, written ? QStringList {kSuccess} : QStringList());
+    QCOMPARE(QFile::exists(card.filePath("NET.CFG")), written);
 }
 
 void TestActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data()

@@ -299,6 +299,7 @@ void TestEndToEnd::shouldWriteTheFileOfARunThroughTheWindow()
     click(window, "Command2");
 
     QCOMPARE(m_dialogs.messages, (QList<FakeDialogs::Message> {{kApplicationTitle, kSuccess}}));
+    QCOMPARE(m_dialogs.details, QStringList {QDir::toNativeSeparators(destination())});
     const QByteArray file = readFile(destination());
     QCOMPARE(plainLines(file), run.lines);
     QCOMPARE(file, storedFile(run.lines));

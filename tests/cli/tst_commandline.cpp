@@ -69,14 +69,18 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
     // clang-format off
     QTest::newRow("written beside a named file, with the window's warnings")
         << QStringList{"mms", "--apn", "a", "--out", "{dir}/card.txt"} << 0 << success
-        << "Need Phone Number Input\nNeed Email Input\n" << true;
+        << "Need Phone Number Input\nNeed Email Input\n"
+           "The camera needs --url, --ip and --port to connect, and they are empty. Write NET.CFG anyway?\n"
+        << true;
     QTest::newRow("a value the camera would misread, named by its option")
-        << QStringList{"smtp", "--phone1", "1", "--email1", "e", "--apn-password", "pañ", "--out", "{dir}"}
+        << QStringList{"smtp", "--country", "Slovakia", "--sender", "s", "--phone1", "1", "--email1", "e",
+                       "--apn-password", "pañ", "--out", "{dir}"}
         << 1 << noFile
         << "Create configure file failed.\n--apn-password: the camera would read \"ñ\" as a line break\n"
         << false;
     QTest::newRow("a folder that is not there")
-        << QStringList{"mms", "--phone1", "1", "--email1", "e", "--out", "{dir}/missing/"} << 1 << noFile
+        << QStringList{"mms", "--country", "Canada", "--phone1", "1", "--email1", "e", "--out", "{dir}/missing/"}
+        << 1 << noFile
         << "Create configure file failed.\nCannot write {dir}/missing/NET.CFG: No such file or directory\n"
         << false;
     QTest::newRow("unknown command")

@@ -114,6 +114,8 @@ private slots:
 
     void shouldWriteMmsFileWithManualValuesAfterBackToAuto();
     void shouldWriteSmtpFileWithManualValuesAfterBackToAuto();
+    void shouldChooseTheFolderFirstWhenThePathIsEmpty_data();
+    void shouldChooseTheFolderFirstWhenThePathIsEmpty();
 
     void shouldFillTheWindowAsPickedAndWriteTheFileAgain_data();
     void shouldFillTheWindowAsPickedAndWriteTheFileAgain();
@@ -603,6 +605,48 @@ void TestSetupWindows::shouldWriteSmtpFileWithManualValuesAfterBackToAuto()
     QCOMPARE(readFile(destination), stored(ComposeNetCfg(expected)));
     QCOMPARE(m_ssl.text, QStringLiteral("0"));
     QCOMPARE(m_dialogs.messages, (QList<FakeDialogs::Message> {{kApplicationTitle, kSuccess}}));
+}
+
+void TestSetupWindows::shouldChooseTheFolderFirstWhenThePathIsEmpty_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<bool>("chosen"); // else the folder browser is cancelled
+    QTest::addColumn<bool>("writeAnyway"); // the answer to the empty connection values
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("MMS, browser cancelled") << Kind::Mms << false << true << false;
+    QTest::newRow("SMTP, folder chosen") << Kind::Smtp << true << true << true;
+    QTest::newRow("MMS, folder chosen, not written anyway") << Kind::Mms << true << false << false;
+}
+
+void TestSetupWindows::shouldChooseTheFolderFirstWhenThePathIsEmpty()
+{
+    QFETCH(Kind, kind);
+    QFETCH(bool, chosen);
+    QFETCH(bool, writeAnyway);
+    QFETCH(bool, written);
+    QTemporaryDir workingDirectory;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workingDirectory.path()));
+    const auto window = open(kind);
+    typeInto(field(window.get(), "Text7"), "555");
+    typeInto(field(window.get(), "Text12"), "me@example.org");
+    if (chosen)
+        m_dialogs.folderAnswers.append(m_dir.path());
+    m_dialogs.answers.append(writeAnyway);
+
+    QTest::mouseClick(child<QAbstractButton>(window.get(), "Command2"), Qt::LeftButton);
+    QDir::setCurrent(before);
+
+    const QString destination = m_dir.filePath(QStringLiteral("NET.CFG"));
+    QCOMPARE(m_dialogs.folderTitles, QStringList {kFolderTitle});
+    QCOMPARE(textOf(window.get(), pathFieldOf(kind)),
+             chosen ? QDir::toNativeSeparators(destination) : QString());
+    QCOMPARE(m_dialogs.questions.size(), chosen ? 1 : 0);
+    QCOMPARE(m_dialogs.details,
+             written ? QStringList {QDir::toNativeSeparators(destination)} : QStringList());
+    QCOMPARE(QFile::exists(destination), written);
+    QVERIFY(QDir(workingDirectory.path()).isEmpty());
 }
 
 // --- Read -----------------------------------------------------------------------------
