@@ -10,7 +10,8 @@ MmsWindow::MmsWindow(SetupDialogs &dialogs, QWidget *parent)
 void MmsWindow::read()
 {
     QString path = text(controls().pathField);
-    Read(*this, path, [this](const SetupModel<MmsSettings> &read) { replaceSetup(read); });
+    Read(*this, path, userEdited(),
+         [this](const SetupModel<MmsSettings> &read) { replaceSetup(read); });
     setText(controls().pathField, path);
 }
 
@@ -20,5 +21,6 @@ void MmsWindow::generate()
     if (path.isEmpty())
         return;
     StoredFileWriter writer;
-    Generate(*this, setup().settings, path, writer);
+    if (Generate(*this, setup().settings, path, writer))
+        forgetUserEdits();
 }

@@ -50,6 +50,17 @@ SetupWindow::SetupWindow(const WindowDesign &design, const WindowControls &contr
     connect(requiredBox(controls.operatorBox), &QComboBox::activated, this,
             [this] { operatorPicked(); });
 
+    // User edits: typing into a field or a box's text (every line edit but the Path field's),
+    // and picks.
+    const QWidget *path = requiredControl(controls.pathField);
+    const QList<QLineEdit *> edits = findChildren<QLineEdit *>();
+    for (QLineEdit *edit : edits) {
+        if (edit != path)
+            connect(edit, &QLineEdit::textEdited, this, [this] { m_userEdited = true; });
+    }
+    for (QComboBox *box : boxes)
+        connect(box, &QComboBox::activated, this, [this] { m_userEdited = true; });
+
     const auto button = [this](const QString &name) {
         auto *button = qobject_cast<QAbstractButton *>(requiredControl(name));
         if (!button)

@@ -1,8 +1,9 @@
-// Generate and the folder choice with a stand-in for their window.
+// Generate, Read and the folder choice with a stand-in for their window.
 #include "actions/cardfolders.h"
 #include "actions/choosefolder.h"
 #include "actions/fieldmap.h"
 #include "actions/generate.h"
+#include "actions/readaction.h"
 #include "carriers/carriers.h"
 #include "common/cardsnapshot.h"
 #include "common/fakecontrols.h"
@@ -85,6 +86,8 @@ private slots:
     void shouldOfferTheCardsAndOpenAtTheLikeliestFolder();
     void shouldAskBeforeWritingWhatCannotConnect_data();
     void shouldAskBeforeWritingWhatCannotConnect();
+    void shouldAskBeforeReadReplacesEdits_data();
+    void shouldAskBeforeReadReplacesEdits();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite();
     void shouldStoreOnlyTheEncodedSectionReplacingAnyOldFile_data();
@@ -237,6 +240,40 @@ void TestActions::shouldAskBeforeWritingWhatCannotConnect()
     QCOMPARE(host.questions, question.isEmpty() ? QStringList() : QStringList {question});
     QCOMPARE(host.messages, written ? QStringList {kSuccess} : QStringList());
     QCOMPARE(QFile::exists(card.filePath("NET.CFG")), written);
+}
+
+void TestActions::shouldAskBeforeReadReplacesEdits_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("replaced");
+
+    QTest::newRow("nothing edited: no question") << false << false << true;
+    QTest::newRow("edited, Yes") << true << true << true;
+    QTest::newRow("edited, No: the window and the SSL value stay") << true << false << false;
+}
+
+void TestActions::shouldAskBeforeReadReplacesEdits()
+{
+    QFETCH(bool, edited);
+    QFETCH(bool, answer);
+    QFETCH(bool, replaced);
+    QTemporaryDir card;
+    put(card.filePath("NET.CFG"), encodeBytes("[SMTP]\r\nAPN=a\r\nSSL=YES\r\n"));
+    FakeHost host;
+    host.answers << answer;
+    SslValue ssl {"0"};
+    QString path = card.filePath("NET.CFG");
+    QString shownApn;
+
+    Read(host, path, edited, ssl,
+         [&](const SetupModel<SmtpSettings> &read) { shownApn = read.settings.APN; });
+
+    const QString question = QStringLiteral("Replace the values in the window with the card's?");
+    QCOMPARE(host.questions, edited ? QStringList {question} : QStringList());
+    QCOMPARE(shownApn, replaced ? "a" : "");
+    QCOMPARE(ssl.text, replaced ? "YES" : "0");
+    QVERIFY(host.messages.isEmpty());
 }
 
 void TestActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data()

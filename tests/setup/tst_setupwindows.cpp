@@ -1,6 +1,7 @@
 #include "common/cardsnapshot.h"
 #include "common/fakedialogs.h"
 #include "common/qtwarnings.h"
+#include "common/recordedruns.h"
 #include "common/windowtesting.h"
 #include "netcfg/netcfg.h"
 #include "setup/mmswindow.h"
@@ -121,6 +122,10 @@ private slots:
     void shouldFillTheWindowAsPickedAndWriteTheFileAgain();
     void shouldLeaveTheWindowAsItWasWhenNothingIsRead_data();
     void shouldLeaveTheWindowAsItWasWhenNothingIsRead();
+    void shouldWriteTheSslValueAsReadUntilTheBoxIsChanged_data();
+    void shouldWriteTheSslValueAsReadUntilTheBoxIsChanged();
+    void shouldAskBeforeReadReplacesWhatTheUserEdited_data();
+    void shouldAskBeforeReadReplacesWhatTheUserEdited();
 
     void shouldCloseAndGoAwayOnExit_data();
     void shouldCloseAndGoAwayOnExit();
@@ -753,6 +758,90 @@ void TestSetupWindows::shouldLeaveTheWindowAsItWasWhenNothingIsRead()
             {kApplicationTitle, message.contains(u"%1") ? message.arg(m_dir.path()) : message});
     QCOMPARE(m_dialogs.messages, messages);
     QCOMPARE(m_dialogs.folderTitles.size(), pathGiven ? 0 : 1);
+}
+
+void TestSetupWindows::shouldWriteTheSslValueAsReadUntilTheBoxIsChanged_data()
+{
+    QTest::addColumn<QByteArray>("read"); // the file's SSL value
+    QTest::addColumn<QString>("picked"); // in the SSL box after the read; empty: none
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("YES") << QByteArray("YES") << ""
+                         << "SSL=YES";
+    QTest::newRow("NO") << QByteArray("NO") << ""
+                        << "SSL=NO";
+    QTest::newRow("0") << QByteArray("0") << ""
+                       << "SSL=0";
+    QTest::newRow("2") << QByteArray("2") << ""
+                       << "SSL=2";
+    QTest::newRow("empty") << QByteArray() << ""
+                           << "SSL=";
+    QTest::newRow("YES, then NO picked") << QByteArray("YES") << "NO"
+                                         << "SSL=0";
+}
+
+void TestSetupWindows::shouldWriteTheSslValueAsReadUntilTheBoxIsChanged()
+{
+    QFETCH(QByteArray, read);
+    QFETCH(QString, picked);
+    QFETCH(QString, written);
+    const QString destination = m_dir.filePath(QStringLiteral("NET.CFG"));
+    put(destination,
+        stored("[SMTP]\r\nAPN=a\r\nServer=s\r\nPort=25\r\nSender=c@d\r\nSSL=" + read
+               + "\r\nPhone1=1\r\nEmail1=e@f\r\n"));
+    m_ssl.text = QStringLiteral("1"); // from an earlier Generate
+    const auto window = open(Kind::Smtp);
+    typeInto(field(window.get(), "Text18"), destination);
+    QTest::mouseClick(child<QAbstractButton>(window.get(), "Command1"), Qt::LeftButton);
+    if (!picked.isEmpty())
+        pick(box(window.get(), "Combo5"), picked);
+
+    QTest::mouseClick(child<QAbstractButton>(window.get(), "Command2"), Qt::LeftButton);
+    QVERIFY(plainLines(readFile(destination)).contains(written));
+    QVERIFY(m_dialogs.questions.isEmpty()); // typing the Path is no edit to ask about
+}
+
+void TestSetupWindows::shouldAskBeforeReadReplacesWhatTheUserEdited_data()
+{
+    QTest::addColumn<QString>("edit"); // "typed", "picked" or "none"
+    QTest::addColumn<bool>("asked");
+
+    QTest::newRow("typed into Email 2") << "typed" << true;
+    QTest::newRow("a country picked") << "picked" << true;
+    QTest::newRow("nothing since the last write") << "none" << false;
+}
+
+void TestSetupWindows::shouldAskBeforeReadReplacesWhatTheUserEdited()
+{
+    QFETCH(QString, edit);
+    QFETCH(bool, asked);
+    const QString destination = m_dir.filePath(QStringLiteral("NET.CFG"));
+    const QByteArray file
+        = stored("[MMS]\r\nAPN=a\r\nURL=u\r\nIP=i\r\nPort=1\r\nPhone1=1\r\nEmail1=e\r\n");
+    const auto window = open(Kind::Mms);
+    QWidget *w = window.get();
+    typeInto(field(w, "Text7"), "555");
+    typeInto(field(w, "Text17"), destination);
+    if (edit == "none") {
+        QTest::mouseClick(child<QAbstractButton>(w, "Command2"), Qt::LeftButton);
+        QCOMPARE(m_dialogs.messages.last().text, kSuccess);
+    }
+    put(destination, file);
+    if (edit == "typed")
+        typeInto(field(w, "Text13"), "two@example.org");
+    else if (edit == "picked")
+        pick(box(w, "Combo3"), "Canada");
+    const QStringList before = stateOf(w);
+    const qsizetype questions = m_dialogs.questions.size(); // Generate's
+    m_dialogs.answers.append(false);
+
+    QTest::mouseClick(child<QAbstractButton>(w, "Command1"), Qt::LeftButton);
+
+    QCOMPARE(m_dialogs.questions.size() - questions, asked ? 1 : 0);
+    if (asked)
+        QCOMPARE(stateOf(w), before);
+    else
+        QCOMPARE(textOf(w, "Text7"), QStringLiteral("1"));
 }
 
 // --- Exit -----------------------------------------------------------------------------
