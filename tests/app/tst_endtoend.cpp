@@ -112,6 +112,8 @@ private slots:
     void shouldLeaveOtherCaptionsAloneInEveryLanguage_data();
     void shouldLeaveOtherCaptionsAloneInEveryLanguage();
     void shouldShowTheTilesAsWhiteSquaresWithBlueNames();
+    void shouldTitleTheFolderBrowserInTheLaunchersLanguage_data();
+    void shouldTitleTheFolderBrowserInTheLaunchersLanguage();
 
     void shouldWriteTheFileOfARunThroughTheWindow_data();
     void shouldWriteTheFileOfARunThroughTheWindow();
@@ -255,6 +257,36 @@ void TestEndToEnd::shouldShowTheTilesAsWhiteSquaresWithBlueNames()
         }
         QVERIFY2(named, name);
     }
+}
+
+void TestEndToEnd::shouldTitleTheFolderBrowserInTheLaunchersLanguage_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("MMS, English") << Kind::Mms << "English"
+                                  << "Choose the camera card's folder";
+    QTest::newRow("SMTP, 中文") << Kind::Smtp << "中文"
+                                << "请选择软件安装路径：";
+    QTest::newRow("MMS, Deutsch") << Kind::Mms << "Deutsch"
+                                  << "Ordner der Kamerakarte wählen";
+    QTest::newRow("SMTP, Lingua: none of its own") << Kind::Smtp << "Lingua"
+                                                   << "Choose the camera card's folder";
+}
+
+void TestEndToEnd::shouldTitleTheFolderBrowserInTheLaunchersLanguage()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    auto *languages = m_app->launcher().control<QComboBox>("Combo1");
+    languages->setCurrentIndex(rowOf(languages, language));
+    QWidget *window = openFromTile(kind);
+    QVERIFY(window);
+
+    click(window, "Command4");
+    QCOMPARE(m_dialogs.folderTitles, QStringList {title});
 }
 
 // --- a whole run ----------------------------------------------------------------------
