@@ -15,11 +15,12 @@ required_packages=(
 )
 
 # Debian packages that only the tests need: the checks of the packaging files, the X
-# server, window manager and X tools of the real-desktop test (tests/desktop/), and the local
-# mail server of the test e-mail's test and the tool that makes its certificate (tests/mail/).
+# server, window manager and X tools of the real-desktop test (tests/desktop/; xwd from
+# x11-apps takes its screenshots, python3 compares them), and the local mail server of the
+# test e-mail's test and the tool that makes its certificate (tests/mail/).
 test_packages=(
     desktop-file-utils appstream
-    xvfb openbox xdotool x11-utils
+    xvfb openbox xdotool x11-utils x11-apps python3
     python3-aiosmtpd openssl
 )
 

@@ -49,6 +49,19 @@ protected:
 };
 constexpr QPoint kBackground(20, 20);
 
+// The pixels of the widget drawn in exactly its palette's highlight colour: the focus frame's.
+int highlightPixels(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    const QRgb highlight = widget->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == highlight;
+    }
+    return count;
+}
+
 } // namespace
 
 class TestFramelessWindow : public QObject
@@ -71,6 +84,8 @@ private slots:
     void shouldPressAFocusedButtonWithEnterAsWithSpace_data();
     void shouldPressAFocusedButtonWithEnterAsWithSpace();
     void shouldLeaveEscInADialogToTheDialog();
+    void shouldFrameAButtonOnlyWhileTheKeyboardGaveItTheFocus_data();
+    void shouldFrameAButtonOnlyWhileTheKeyboardGaveItTheFocus();
 
 private:
     std::unique_ptr<FramelessWindow> m_window;
@@ -249,6 +264,47 @@ void TestFramelessWindow::shouldLeaveEscInADialogToTheDialog()
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(dialog.isHidden());
     QCOMPARE(quit.count(), 0);
+}
+
+void TestFramelessWindow::shouldFrameAButtonOnlyWhileTheKeyboardGaveItTheFocus_data()
+{
+    QTest::addColumn<bool>("byTab"); // else a click
+    QTest::addColumn<bool>("dialog"); // a dialog comes and goes afterwards
+    QTest::addColumn<bool>("framed");
+
+    QTest::newRow("Tab") << true << false << true;
+    QTest::newRow("a click") << false << false << false;
+    QTest::newRow("Tab, then a dialog came and went") << true << true << true;
+}
+
+void TestFramelessWindow::shouldFrameAButtonOnlyWhileTheKeyboardGaveItTheFocus()
+{
+    QFETCH(bool, byTab);
+    QFETCH(bool, dialog);
+    QFETCH(bool, framed);
+    auto *button = m_window->control<QPushButton>("Command1");
+    QVERIFY(button);
+    const int unfocused = highlightPixels(button); // the window's colour in its corners
+
+    if (byTab) {
+        m_window->control("Combo1")->setFocus();
+        QTest::keyClick(m_window->control("Combo1"), Qt::Key_Tab);
+    } else {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    if (dialog) {
+        QDialog over(m_window.get());
+        over.show();
+        QVERIFY(QTest::qWaitForWindowActive(&over));
+        over.close();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    QTRY_VERIFY(button->hasFocus());
+    // A frame two pixels wide, two pixels inside the edge of the 100 x 33 button: the band
+    // between 96 x 29 and 92 x 25.
+    QCOMPARE(highlightPixels(button) - unfocused, framed ? 484 : 0);
+    m_window->control("Text1")->setFocus();
+    QCOMPARE(highlightPixels(button), unfocused);
 }
 
 QTEST_MAIN(TestFramelessWindow)
