@@ -46,10 +46,12 @@ install_missing_packages() {
     fi
 }
 
-# Configures once, then builds incrementally.
+# Configures once (the arguments are cmake options), then builds incrementally: every target,
+# or only $build_target when it is set. Ninja runs as many jobs as the machine has cores, or
+# CMAKE_BUILD_PARALLEL_LEVEL.
 build_project() {
     if [ ! -f "$build_dir/CMakeCache.txt" ]; then
         cmake -S "$repo_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$build_dir" --parallel
+    cmake --build "$build_dir" ${build_target:+--target "$build_target"}
 }
