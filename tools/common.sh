@@ -47,8 +47,8 @@ install_missing_packages() {
 }
 
 # Configures once (the arguments are cmake options), then builds incrementally: every target,
-# or only $build_target when it is set. Ninja runs as many jobs as the machine has cores, or
-# CMAKE_BUILD_PARALLEL_LEVEL.
+# or only $build_target when it is set. Ninja chooses how many jobs run at once, unless
+# CMAKE_BUILD_PARALLEL_LEVEL says.
 build_project() {
     if [ ! -f "$build_dir/CMakeCache.txt" ]; then
         cmake -S "$repo_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
