@@ -1,9 +1,8 @@
-// Generate, Read and the folder choice with a stand-in for their window.
+// Generate and the folder choice with a stand-in for their window.
 #include "actions/cardfolders.h"
 #include "actions/choosefolder.h"
 #include "actions/fieldmap.h"
 #include "actions/generate.h"
-#include "actions/readaction.h"
 #include "carriers/carriers.h"
 #include "common/cardsnapshot.h"
 #include "common/fakecontrols.h"
@@ -16,15 +15,13 @@
 
 namespace {
 
-// A setup window stand-in: every message and question recorded, answers queued (no answer
-// queued: Yes), a field named <key>.
+// A setup window stand-in: every message recorded, every question answered Yes, folder
+// answers queued, a field named <key>.
 class FakeHost : public ActionHost
 {
 public:
     QStringList messages;
     QStringList details;
-    QStringList questions;
-    QList<bool> answers;
     QList<std::optional<QString>> folderAnswers;
 
     void showMessage(MessageKind, const QString &text, const QString &detail) override
@@ -32,11 +29,7 @@ public:
         messages << text;
         details << detail;
     }
-    bool confirm(const QString &question) override
-    {
-        questions << question;
-        return answers.isEmpty() || answers.takeFirst();
-    }
+    bool confirm(const QString &) override { return true; }
     std::optional<QString> chooseFolder(const QString &, const QStringList &) override
     {
         return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
@@ -84,10 +77,6 @@ private slots:
     void shouldFillPathFieldFromChosenFolder();
     void shouldOfferTheCardsAndOpenAtTheLikeliestFolder_data();
     void shouldOfferTheCardsAndOpenAtTheLikeliestFolder();
-    void shouldAskBeforeWritingWhatCannotConnect_data();
-    void shouldAskBeforeWritingWhatCannotConnect();
-    void shouldAskBeforeReadReplacesEdits_data();
-    void shouldAskBeforeReadReplacesEdits();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite();
     void shouldStoreOnlyTheEncodedSectionReplacingAnyOldFile_data();
@@ -155,17 +144,16 @@ void TestActions::shouldOfferTheCardsAndOpenAtTheLikeliestFolder_data()
     QTest::addColumn<QStringList>("cards");
     QTest::addColumn<QString>("start");
 
-    // {media}: the user's removable media folder; CARD holds DCIM, PHOTOS a NET.CFG.
+    // {m}: the user's removable media folder, where CARD holds DCIM and PHOTOS a NET.CFG.
     // clang-format off
-    const QStringList mounted {"{media} vfat", "{media}/STICK vfat", "{media}/CARD exfat",
-                               "{media}/DISK ext4", "{tmp}/mnt/OTHER vfat", "{media}/PHOTOS fuseblk"};
-    const QStringList cards {"{media}/CARD", "{media}/PHOTOS", "{media}/STICK"};
-    QTest::newRow("FAT under the media folder, camera files first") << mounted << "" << cards << "{media}/CARD";
-    QTest::newRow("the Path field's folder") << mounted << "{media}/STICK/NET.CFG" << cards << "{media}/STICK/";
-    QTest::newRow("the Path field's folder is gone") << mounted << "{tmp}/gone/NET.CFG" << cards << "{media}/CARD";
-    QTest::newRow("a removable drive, whatever its file system") << QStringList{"{tmp}/E NTFS removable"} << "NET.CFG"
-        << QStringList{"{tmp}/E"} << "{tmp}/E";
-    QTest::newRow("no card: the media folder") << QStringList{"{media}/DISK ext4"} << "" << QStringList{} << "{media}";
+    const QStringList mounted {"{m} vfat", "{m}/STICK vfat", "{m}/CARD exfat", "{m}/DISK ext4",
+                               "{tmp}/mnt/OTHER vfat", "{m}/PHOTOS fuseblk"};
+    const QStringList cards {"{m}/CARD", "{m}/PHOTOS", "{m}/STICK"};
+    QTest::newRow("FAT under the media folder, camera files first") << mounted << "" << cards << "{m}/CARD";
+    QTest::newRow("the Path field's folder") << mounted << "{m}/STICK/NET.CFG" << cards << "{m}/STICK/";
+    QTest::newRow("the Path field's folder is gone") << mounted << "{tmp}/gone/" << cards << "{m}/CARD";
+    QTest::newRow("a removable drive") << QStringList{"{tmp}/E NTFS removable"} << "" << QStringList{"{tmp}/E"} << "{tmp}/E";
+    QTest::newRow("no card") << QStringList{"{m}/DISK ext4"} << "" << QStringList{} << "{m}";
     // clang-format on
 }
 
@@ -177,103 +165,22 @@ void TestActions::shouldOfferTheCardsAndOpenAtTheLikeliestFolder()
     QFETCH(QString, start);
     QTemporaryDir tmp;
     const QString media = tmp.filePath("media/me");
-    const auto placed = [&](QString text) {
-        return text.replace("{media}", media).replace("{tmp}", tmp.path());
+    const auto placed = [&](QStringList texts) {
+        return texts.replaceInStrings("{m}", media).replaceInStrings("{tmp}", tmp.path());
     };
     for (const char *folder : {"STICK", "CARD/DCIM", "DISK", "PHOTOS"})
         QVERIFY(QDir(media).mkpath(folder));
     put(media + "/PHOTOS/NET.CFG", "x");
-    QList<MountedVolume> fakeVolumes;
-    for (const QString &volume : std::as_const(volumes)) {
-        const QStringList parts = placed(volume).split(u' ');
-        fakeVolumes.append({parts[0], parts[1].toLatin1(), parts.size() > 2});
+    QList<MountedVolume> fake;
+    for (const QString &volume : placed(volumes)) {
+        const QStringList fields = volume.split(u' ');
+        fake.append({fields[0], fields[1].toLatin1(), fields.size() > 2});
     }
-    QStringList expected;
-    for (const QString &card : std::as_const(cards))
-        expected.append(placed(card));
-    const QStringList mediaFolders {media, tmp.filePath("run/media/me")};
 
-    const QStringList found = cardFolders(fakeVolumes, mediaFolders);
-    QCOMPARE(found, expected);
-    QCOMPARE(browserStartFolder(placed(pathText), found, mediaFolders), placed(start));
-}
-
-void TestActions::shouldAskBeforeWritingWhatCannotConnect_data()
-{
-    QTest::addColumn<bool>("smtp");
-    QTest::addColumn<QStringList>("empty"); // the keys left empty, every other one filled
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QString>("question"); // empty: none
-    QTest::addColumn<bool>("written");
-
-    // clang-format off
-    QTest::newRow("MMS without connection, No") << false << QStringList{"URL", "APN", "IP", "Port"} << false
-        << "The camera needs <URL>, <APN>, <IP> and <Port> to connect, and they are empty. Write NET.CFG anyway?"
-        << false;
-    QTest::newRow("SMTP without a sender, Yes") << true << QStringList{"Sender"} << true
-        << "The camera needs <Sender> to connect, and it is empty. Write NET.CFG anyway?" << true;
-    QTest::newRow("SMTP without password or credentials") << true
-        << QStringList{"Password", "APNAccount", "APNPassword"} << false << "" << true;
-    // clang-format on
-}
-
-void TestActions::shouldAskBeforeWritingWhatCannotConnect()
-{
-    QFETCH(bool, smtp);
-    QFETCH(QStringList, empty);
-    QFETCH(bool, answer);
-    QFETCH(QString, question);
-    QFETCH(bool, written);
-    QTemporaryDir card;
-    FakeHost host;
-    host.answers << answer;
-    const auto generate = [&](auto settings) {
-        for (const auto &key : Section<decltype(settings)>::keys) {
-            if (!empty.contains(QLatin1String(key.key)))
-                settings.*key.value = "x";
-        }
-        StoredFileWriter writer;
-        return Generate(host, settings, card.filePath("NET.CFG"), writer);
-    };
-
-    QCOMPARE(smtp ? generate(SmtpSettings()) : generate(MmsSettings()), written);
-    QCOMPARE(host.questions, question.isEmpty() ? QStringList() : QStringList {question});
-    QCOMPARE(host.messages, written ? QStringList {kSuccess} : QStringList());
-    QCOMPARE(QFile::exists(card.filePath("NET.CFG")), written);
-}
-
-void TestActions::shouldAskBeforeReadReplacesEdits_data()
-{
-    QTest::addColumn<bool>("edited");
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<bool>("replaced");
-
-    QTest::newRow("nothing edited: no question") << false << false << true;
-    QTest::newRow("edited, Yes") << true << true << true;
-    QTest::newRow("edited, No: the window and the SSL value stay") << true << false << false;
-}
-
-void TestActions::shouldAskBeforeReadReplacesEdits()
-{
-    QFETCH(bool, edited);
-    QFETCH(bool, answer);
-    QFETCH(bool, replaced);
-    QTemporaryDir card;
-    put(card.filePath("NET.CFG"), encodeBytes("[SMTP]\r\nAPN=a\r\nSSL=YES\r\n"));
-    FakeHost host;
-    host.answers << answer;
-    SslValue ssl {"0"};
-    QString path = card.filePath("NET.CFG");
-    QString shownApn;
-
-    Read(host, path, edited, ssl,
-         [&](const SetupModel<SmtpSettings> &read) { shownApn = read.settings.APN; });
-
-    const QString question = QStringLiteral("Replace the values in the window with the card's?");
-    QCOMPARE(host.questions, edited ? QStringList {question} : QStringList());
-    QCOMPARE(shownApn, replaced ? "a" : "");
-    QCOMPARE(ssl.text, replaced ? "YES" : "0");
-    QVERIFY(host.messages.isEmpty());
+    const QStringList found = cardFolders(fake, {media, tmp.filePath("run/media/me")});
+    QCOMPARE(found, placed(cards));
+    QCOMPARE(browserStartFolder(placed({pathText}).first(), found, {media}),
+             placed({start}).first());
 }
 
 void TestActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data()

@@ -23,12 +23,11 @@ public:
         }
     };
 
-    void showMessage(QWidget *owner, const QString &title, MessageKind kind, const QString &text,
+    void showMessage(QWidget *owner, const QString &title, MessageKind, const QString &text,
                      const QString &detail) override
     {
         owners.append(owner);
         messages.append({title, text});
-        kinds.append(kind);
         details.append(detail);
     }
 
@@ -39,22 +38,19 @@ public:
         return answers.isEmpty() || answers.takeFirst();
     }
 
-    std::optional<QString> chooseFolder(QWidget *owner, const QString &title,
-                                        const QString &startFolder, const QStringList &) override
+    std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const QString &,
+                                        const QStringList &) override
     {
         owners.append(owner);
         folderTitles.append(title);
-        folderStarts.append(startFolder);
         return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
     }
 
     QList<Message> messages;
-    QList<MessageKind> kinds;
     QStringList details;
     QStringList questions;
     QList<bool> answers;
     QStringList folderTitles;
-    QStringList folderStarts;
     QList<std::optional<QString>> folderAnswers;
     QList<QPointer<QWidget>> owners;
 };
