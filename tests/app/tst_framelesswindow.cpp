@@ -278,6 +278,7 @@ void TestFramelessWindow::shouldFrameAButtonOnlyWhileTheKeyboardGaveItTheFocus()
     QFETCH(bool, byTab);
     QFETCH(int, framePixels);
     auto *button = m_window->control<QPushButton>("Command1");
+    QVERIFY(button);
     const int unfocused = highlightPixels(button); // the window's colour in its corners
     m_window->control("Combo1")->setFocus(); // before the button in the tab order
     if (byTab)
