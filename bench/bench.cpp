@@ -27,12 +27,22 @@ namespace {
 constexpr int kRepetitions = 21;
 constexpr int kCallgrindRepetitions = 3; // instruction counts hardly vary
 
-// Answers every message at once, as the user's OK would; chooses no folder.
+// Answers every message at once, as the user's OK would, and every question with Yes;
+// chooses no folder.
 class HostDialogs final : public SetupDialogs
 {
 public:
-    void showMessage(QWidget *, const QString &, const QString &text) override { last = text; }
-    std::optional<QString> chooseFolder(QWidget *, const QString &) override { return {}; }
+    void showMessage(QWidget *, const QString &, MessageKind, const QString &text,
+                     const QString &) override
+    {
+        last = text;
+    }
+    bool ask(QWidget *, const QString &, const QString &) override { return true; }
+    std::optional<QString> chooseFolder(QWidget *, const QString &, const QString &,
+                                        const QStringList &) override
+    {
+        return {};
+    }
     QString last;
 };
 

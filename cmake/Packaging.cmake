@@ -1,5 +1,5 @@
-# Install rules (executable, manual page, menu entry, icons, AppStream metainfo) and the
-# Debian package.
+# Install rules (executable, manual page, menu entry, icons, AppStream metainfo, the README
+# of the installed program) and the Debian package.
 #
 #   cmake --install BUILD [--prefix DIR]   installs into the standard freedesktop places
 #   cmake --build BUILD --target package   builds camera-setting-tool_VERSION_ARCH.deb
@@ -86,9 +86,10 @@ configure_file("${CST_PACKAGING_DIR}/copyright.in" "${PROJECT_BINARY_DIR}/packag
                @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/packaging/copyright"
         DESTINATION "${CMAKE_INSTALL_DOCDIR}")
-if(EXISTS "${PROJECT_SOURCE_DIR}/README.md")
-    install(FILES "${PROJECT_SOURCE_DIR}/README.md" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
-endif()
+# The README of the installed program: the source tree's README speaks of building, testing
+# and pictures that are not installed.
+install(FILES "${CST_PACKAGING_DIR}/README.installed.md" DESTINATION "${CMAKE_INSTALL_DOCDIR}"
+        RENAME README.md)
 
 # ---- Debian package -------------------------------------------------------------------------
 

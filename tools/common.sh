@@ -15,13 +15,14 @@ required_packages=(
 )
 
 # Debian packages that only the tests need: the checks of the packaging files, the X
-# server, window manager and X tools of the real-desktop test (tests/desktop/), the local
-# mail server of the test e-mail's test and the tool that makes its certificate (tests/mail/),
-# and the FAT32 and exFAT cards of the card writer's test (tests/netcfg/tst_cardwrite): their
-# mkfs tools and FUSE drivers (and fuse, with fusermount, along with them).
+# server, window manager and X tools of the real-desktop test (tests/desktop/; xwd from
+# x11-apps takes its screenshots, python3 compares them), the local mail server of the test
+# e-mail's test and the tool that makes its certificate (tests/mail/), and the FAT32 and exFAT
+# cards of the card writer's test (tests/netcfg/tst_cardwrite): their mkfs tools and FUSE
+# drivers (and fuse, with fusermount, along with them).
 test_packages=(
     desktop-file-utils appstream
-    xvfb openbox xdotool x11-utils
+    xvfb openbox xdotool x11-utils x11-apps python3
     python3-aiosmtpd openssl
     dosfstools exfatprogs fusefat exfat-fuse
 )
@@ -48,10 +49,12 @@ install_missing_packages() {
     fi
 }
 
-# Configures once, then builds incrementally.
+# Configures once (the arguments are cmake options), then builds incrementally: every target,
+# or only $build_target when it is set. Ninja chooses how many jobs run at once, unless
+# CMAKE_BUILD_PARALLEL_LEVEL says.
 build_project() {
     if [ ! -f "$build_dir/CMakeCache.txt" ]; then
         cmake -S "$repo_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$build_dir" --parallel
+    cmake --build "$build_dir" ${build_target:+--target "$build_target"}
 }

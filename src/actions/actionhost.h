@@ -2,6 +2,7 @@
 
 #include <QLatin1StringView>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -24,9 +25,17 @@ public:
     virtual void showMessage(MessageKind kind, const QString &text, const QString &detail) = 0;
     void showMessage(MessageKind kind, const QString &text) { showMessage(kind, text, {}); }
 
-    // The folder browser under this title. The chosen folder, or nothing when the user
-    // cancelled.
-    virtual std::optional<QString> chooseFolder(const QString &title) = 0;
+    // Asks before a step that may not be what the user wants: true for Yes (go on), false for
+    // No. A window waits for the answer; the command line, which cannot ask, shows the
+    // question as a warning and goes on.
+    virtual bool confirm(const QString &question) = 0;
+
+    // The folder browser, under the face's own title, opened at startFolder (empty: where the
+    // browser opens by itself) and offering cardFolders beside it. The chosen folder, or
+    // nothing when the user cancelled.
+    virtual std::optional<QString> chooseFolder(const QString &startFolder,
+                                                const QStringList &cardFolders)
+        = 0;
 
     // How the user knows the value of a section's key: a window names the field by its label
     // ("Email 1"), the command line by its option ("--email1").

@@ -1,12 +1,16 @@
 #include "actions/choosefolder.h"
 
+#include "actions/cardfolders.h"
 #include "netcfg/destination.h"
 
 #include <QDir>
 
-QString ChooseFolder(ActionHost &host)
+QString ChooseFolder(ActionHost &host, const QString &pathText)
 {
-    const std::optional<QString> folder = host.chooseFolder(QStringLiteral("请选择软件安装路径："));
+    const QStringList media = removableMediaFolders();
+    const QStringList cards = cardFolders(mountedVolumes(), media);
+    const std::optional<QString> folder
+        = host.chooseFolder(browserStartFolder(pathText, cards, media), cards);
     if (!folder || folder->isEmpty())
         return {};
     return pathFieldForFolder(QDir::toNativeSeparators(*folder), platformSeparators(),

@@ -5,10 +5,29 @@
 #include "netcfg/netcfg.h"
 #include "netcfg/section.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 const QString kSuccess = QStringLiteral("Create configure file success.");
 const QString kFailed = QStringLiteral("Create configure file failed.");
+
+// The values without which the camera cannot connect: the access point, and where it sends
+// its pictures to.
+template<typename Settings> struct ConnectionNeeds;
+template<> struct ConnectionNeeds<MmsSettings>
+{
+    // clang-format off
+    static constexpr QString MmsSettings::*values[] = {&MmsSettings::APN, &MmsSettings::URL, &MmsSettings::IP, &MmsSettings::Port};
+    // clang-format on
+};
+template<> struct ConnectionNeeds<SmtpSettings>
+{
+    // clang-format off
+    static constexpr QString SmtpSettings::*values[] = {&SmtpSettings::APN, &SmtpSettings::Server, &SmtpSettings::Port, &SmtpSettings::Sender};
+    // clang-format on
+};
 
 template<typename Settings> void remindOfRecipients(ActionHost &host, const Settings &settings)
 {
@@ -16,6 +35,28 @@ template<typename Settings> void remindOfRecipients(ActionHost &host, const Sett
         host.showMessage(MessageKind::Warning, QStringLiteral("Need Phone Number Input"));
     if (settings.Email1.isEmpty())
         host.showMessage(MessageKind::Warning, QStringLiteral("Need Email Input"));
+}
+
+// Whether to go on with settings that leave a value the camera needs empty: asks once, naming
+// every such value in the section's order; true when none is empty.
+template<typename Settings> bool confirmConnection(ActionHost &host, const Settings &settings)
+{
+    const auto &needs = ConnectionNeeds<Settings>::values;
+    QStringList empty;
+    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+        if (std::find(std::begin(needs), std::end(needs), key.value) != std::end(needs)
+            && (settings.*key.value).isEmpty())
+            empty.append(host.nameOf(QLatin1StringView(key.key)));
+    }
+    if (empty.isEmpty())
+        return true;
+    const QString names = empty.size() == 1
+        ? empty.front()
+        : empty.first(empty.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ")
+            + empty.back();
+    return host.confirm(
+        QStringLiteral("The camera needs %1 to connect, and %2 empty. Write NET.CFG anyway?")
+            .arg(names, empty.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are")));
 }
 
 // The values checked, then the file written: why it was not, or nothing.
@@ -40,6 +81,8 @@ bool generate(ActionHost &host, const Settings &settings, const QString &pathTex
               StoredFileWriter &writer)
 {
     remindOfRecipients(host, settings);
+    if (!confirmConnection(host, settings))
+        return false;
     const Result<void> written = checkAndWrite(host, settings, pathText, writer);
     if (written)
         host.showMessage(MessageKind::Information, kSuccess,

@@ -25,11 +25,11 @@ void reportRepeatedKeys(ActionHost &host, const QStringList &keys)
 }
 
 template<typename Settings>
-void readInto(ActionHost &host, QString &pathText, SslValue *ssl,
+void readInto(ActionHost &host, QString &pathText, bool edited, SslValue *ssl,
               const std::function<void(const SetupModel<Settings> &)> &show)
 {
     if (pathText.isEmpty()) {
-        pathText = ChooseFolder(host);
+        pathText = ChooseFolder(host, pathText);
         if (pathText.isEmpty())
             return;
     }
@@ -48,6 +48,9 @@ void readInto(ActionHost &host, QString &pathText, SslValue *ssl,
             QStringLiteral("This NET.CFG holds %1 settings; read it in the %1 window.").arg(other));
         return;
     }
+    if (edited
+        && !host.confirm(QStringLiteral("Replace the values in the window with the card's?")))
+        return;
     if constexpr (std::is_same_v<Settings, SmtpSettings>)
         ssl->text = settings->SSL;
     show(setupOfFile(*settings));
@@ -56,14 +59,14 @@ void readInto(ActionHost &host, QString &pathText, SslValue *ssl,
 
 } // namespace
 
-void Read(ActionHost &host, QString &pathText,
+void Read(ActionHost &host, QString &pathText, bool edited,
           const std::function<void(const SetupModel<MmsSettings> &)> &show)
 {
-    readInto<MmsSettings>(host, pathText, nullptr, show);
+    readInto<MmsSettings>(host, pathText, edited, nullptr, show);
 }
 
-void Read(ActionHost &host, QString &pathText, SslValue &ssl,
+void Read(ActionHost &host, QString &pathText, bool edited, SslValue &ssl,
           const std::function<void(const SetupModel<SmtpSettings> &)> &show)
 {
-    readInto<SmtpSettings>(host, pathText, &ssl, show);
+    readInto<SmtpSettings>(host, pathText, edited, &ssl, show);
 }

@@ -16,12 +16,15 @@
 // but this section leaves the window as it was (a folder just chosen stays in the Path field),
 // after one message: the reader's reason, or
 //   This NET.CFG holds SMTP settings; read it in the SMTP window.
-// Otherwise show() gets the setup of the file (setupOfFile in carriers/carriers.h): Auto with
-// the country and operator that give its connection values, else Manual, and every value the
-// file's, so that Generate writes the same file again. A repeated key is worth one message,
-// after show(); a read without one says nothing. For SMTP, ssl takes the file's SSL value,
-// which Generate writes while the SSL box shows neither YES nor NO.
-void Read(ActionHost &host, QString &pathText,
+// When the window holds values that the user edited (edited: since it opened, or since its
+// last read or write), it first asks "Replace the values in the window with the card's?"; No
+// leaves the window as it was. Otherwise show() gets the setup of the file (setupOfFile in
+// carriers/carriers.h): Auto with the country and operator that give its connection values,
+// else Manual, and every value the file's, so that Generate writes the same file again. A
+// repeated key is worth one message, after show(); a read without one says nothing. For
+// SMTP, ssl takes the file's SSL value before show(), which Generate writes while the SSL box
+// shows neither YES nor NO, or what the read put there (sslFileValue).
+void Read(ActionHost &host, QString &pathText, bool edited,
           const std::function<void(const SetupModel<MmsSettings> &)> &show);
-void Read(ActionHost &host, QString &pathText, SslValue &ssl,
+void Read(ActionHost &host, QString &pathText, bool edited, SslValue &ssl,
           const std::function<void(const SetupModel<SmtpSettings> &)> &show);

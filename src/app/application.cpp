@@ -5,6 +5,13 @@
 
 Application::Application(SetupDialogs &dialogs)
 {
-    m_launcher.setMmsWindowFactory([&dialogs] { return new MmsWindow(dialogs); });
-    m_launcher.setSmtpWindowFactory([this, &dialogs] { return new SmtpWindow(m_ssl, dialogs); });
+    // A window's folder browser speaks the launcher's language, as its captions do.
+    const auto titled = [this](SetupWindow *window) {
+        if (const QString title = folderBrowserTitle(m_launcher.languageText()); !title.isEmpty())
+            window->setFolderBrowserTitle(title);
+        return window;
+    };
+    m_launcher.setMmsWindowFactory([titled, &dialogs] { return titled(new MmsWindow(dialogs)); });
+    m_launcher.setSmtpWindowFactory(
+        [this, titled, &dialogs] { return titled(new SmtpWindow(m_ssl, dialogs)); });
 }

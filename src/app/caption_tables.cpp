@@ -1,5 +1,6 @@
 // The captions that the launcher gives a setup window's labels and buttons when it opens the
-// window, one row per language of the launcher's language selector.
+// window, one row per language of the launcher's language selector, and the folder browser's
+// title in each language ("Lingua" has none: its window keeps the English one).
 #include "app/captions.h"
 
 // clang-format off
@@ -44,6 +45,24 @@ const CaptionTable &smtpCaptionTable()
             {"Slovensko", {"Server", "ServerPort", "Outbox", "Heslo", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read", "Generiraj", "Nazaj", "Test e-mail"}},
             {"Suomi", {"Server", "ServerPort", "Outbox", "Password", "Email 1", "Email 2", "Email 3", "Email 4", "Email 5", "Read", "Luo", "Piostu", "Test e-mail"}},
         },
+    };
+    return table;
+}
+
+const std::vector<TitleRow> &folderBrowserTitleTable()
+{
+    static const std::vector<TitleRow> table{
+        {"中文", "请选择软件安装路径："},
+        {"Cesky", "Vyberte složku karty fotoaparátu"},
+        {"Deutsch", "Ordner der Kamerakarte wählen"},
+        {"English", "Choose the camera card's folder"},
+        {"Espanol", "Elija la carpeta de la tarjeta de la cámara"},
+        {"Italiano", "Scegli la cartella della scheda della fotocamera"},
+        {"Francais", "Choisissez le dossier de la carte de l'appareil"},
+        {"Magyar", "Válassza ki a kamera kártyájának mappáját"},
+        {"Portugues", "Escolha a pasta do cartão da câmara"},
+        {"Slovensko", "Izberite mapo kartice kamere"},
+        {"Suomi", "Valitse kameran muistikortin kansio"},
     };
     return table;
 }

@@ -25,3 +25,11 @@ void applyCaptions(QWidget *window, const CaptionTable &table, const QString &la
                      qPrintable(window->objectName()), qPrintable(name));
     }
 }
+
+QString folderBrowserTitle(const QString &language)
+{
+    const std::vector<TitleRow> &table = folderBrowserTitleTable();
+    const auto row = std::find_if(table.cbegin(), table.cend(),
+                                  [&](const TitleRow &r) { return r.language == language; });
+    return row == table.cend() ? QString() : row->title;
+}

@@ -1,11 +1,12 @@
 #include "app/launchertile.h"
 
+#include "setup/focusframe.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace {
 
@@ -59,8 +60,9 @@ LauncherTile::LauncherTile(QLabel *label)
     // Qt met the label as a label already (setting its caption announces it): forget that.
     if (QAccessibleInterface *known = QAccessible::queryAccessibleInterface(label))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
-    // Tab only: a click opens the tile without leaving a focus mark behind.
+    // Tab only: a click opens the tile without leaving a focus frame behind.
     label->setFocusPolicy(Qt::TabFocus);
+    showKeyboardFocus(label);
     label->installEventFilter(this);
 }
 
@@ -101,24 +103,8 @@ bool LauncherTile::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
-    case QEvent::Paint:
-        if (m_label->hasFocus()) {
-            // The label draws its caption first; the mark goes over it.
-            static_cast<QObject *>(m_label)->event(event);
-            paintFocusMark();
-            return true;
-        }
-        break;
     default:
         break;
     }
     return false;
-}
-
-void LauncherTile::paintFocusMark()
-{
-    // A dotted frame in the caption's colour, inside the tile's edge: the tile keeps its look.
-    QPainter painter(m_label);
-    painter.setPen(QPen(m_label->palette().color(m_label->foregroundRole()), 1, Qt::DotLine));
-    painter.drawRect(m_label->rect().adjusted(3, 3, -4, -4));
 }

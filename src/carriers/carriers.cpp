@@ -134,10 +134,13 @@ template<typename Settings> void ChooseCountry(SetupModel<Settings> &setup)
 template<typename Settings> void ChooseOperator(SetupModel<Settings> &setup)
 {
     const auto profile = profileValues<Settings>(setup.country, setup.operatorName);
-    if (!profile)
-        return;
-    for (QString Settings::*key : profile->keys)
-        setup.settings.*key = profile->values.*key;
+    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+        QString &value = setup.settings.*key.value;
+        if (profile && profile->keys.contains(key.value))
+            value = profile->values.*key.value;
+        else if (setup.mode == SettingMode::Auto && isConnectionKey(key.filled))
+            value.clear(); // hidden: nothing of an earlier pick may stay behind unseen
+    }
 }
 
 template<typename Settings> void ChooseSettingMode(SetupModel<Settings> &setup, SettingMode mode)
@@ -197,7 +200,7 @@ template<typename Settings> SetupModel<Settings> setupOfFile(const Settings &set
         setup.operatorName = pick->operatorName;
         ChooseOperator(setup);
     }
-    // Also the connection values: a profile leaves a key it does not fill as it was.
+    // Every value the file's: the recipients and the mail server are no pick's.
     setup.settings = settings;
     if constexpr (std::is_same_v<Settings, SmtpSettings>)
         setup.settings.SSL = sslBoxText(settings.SSL);

@@ -49,7 +49,11 @@ std::optional<ProfileValues<Settings>> profileValues(const QString &country,
 // changes nothing.
 template<typename Settings> void ChooseCountry(SetupModel<Settings> &setup);
 // ChooseOperator: the operator box's pick. Writes the profile of the shown country and
-// operator into the keys it carries; a key that the profile does not carry keeps its value.
+// operator into the keys it carries. In Auto mode a connection key (isConnectionKey) that the
+// profile does not carry, or every one when there is no such profile, is emptied: the window
+// hides those fields, so none may keep an earlier operator's value. The keys the user sees
+// (recipients, the sender's account, the SMTP mail server unless the profile carries one) keep
+// their values.
 template<typename Settings> void ChooseOperator(SetupModel<Settings> &setup);
 // The setting-mode box's pick. Manual empties the country's and operator's texts (their list
 // stays) and every connection value (isConnectionKey); Auto changes no value.

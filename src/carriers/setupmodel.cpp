@@ -17,9 +17,10 @@ MmsSettings fileSettings(const SetupModel<MmsSettings> &setup, SslValue &)
     return setup.settings;
 }
 
-SmtpSettings fileSettings(const SetupModel<SmtpSettings> &setup, SslValue &ssl)
+SmtpSettings fileSettings(const SetupModel<SmtpSettings> &setup, SslValue &ssl,
+                          const std::optional<QString> &readSsl)
 {
     SmtpSettings settings = setup.settings;
-    settings.SSL = sslFileValue(settings.SSL, ssl);
+    settings.SSL = sslFileValue(settings.SSL, ssl, readSsl);
     return settings;
 }

@@ -28,6 +28,8 @@ template<typename Settings> struct SetupModel
 template<typename Settings> SetupModel<Settings> openedSetup();
 
 // The settings that Generate writes: for SMTP, SSL becomes the file's value for the box's
-// text (sslFileValue), which also sets ssl.
+// text (sslFileValue, with readSsl, the SSL value of the file that the window read), which
+// also sets ssl.
 MmsSettings fileSettings(const SetupModel<MmsSettings> &setup, SslValue &ssl);
-SmtpSettings fileSettings(const SetupModel<SmtpSettings> &setup, SslValue &ssl);
+SmtpSettings fileSettings(const SetupModel<SmtpSettings> &setup, SslValue &ssl,
+                          const std::optional<QString> &readSsl = std::nullopt);

@@ -11,7 +11,13 @@ void TerminalHost::showMessage(MessageKind kind, const QString &text, const QStr
     kind == MessageKind::Information ? out(lines) : err(lines);
 }
 
-std::optional<QString> TerminalHost::chooseFolder(const QString &)
+bool TerminalHost::confirm(const QString &question)
+{
+    showMessage(MessageKind::Warning, question);
+    return true;
+}
+
+std::optional<QString> TerminalHost::chooseFolder(const QString &, const QStringList &)
 {
     return std::nullopt;
 }

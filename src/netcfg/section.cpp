@@ -1,8 +1,10 @@
 #include "netcfg/section.h"
 
-QString sslFileValue(const QString &boxText, SslValue &ssl)
+QString sslFileValue(const QString &boxText, SslValue &ssl, const std::optional<QString> &read)
 {
-    if (boxText == kSslYes)
+    if (read && boxText == sslBoxText(*read))
+        ssl.text = *read;
+    else if (boxText == kSslYes)
         ssl.text = QStringLiteral("1");
     else if (boxText == kSslNo)
         ssl.text = QStringLiteral("0");

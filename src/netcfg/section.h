@@ -5,6 +5,8 @@
 #include <QLatin1StringView>
 #include <QString>
 
+#include <optional>
+
 // What each NET.CFG section is: its name (the header is the name in brackets) and its keys in
 // the order the camera reads them, each with the settings member it is written from and read
 // into, and which part of an operator's profile fills it. Composing, reading back, the carrier
@@ -91,7 +93,8 @@ template<typename Settings> QString sectionHeader()
 
 // The SMTP section's SSL key. The SSL box offers "YES" and "NO", which the file holds as "1"
 // and "0"; an operator's profile gives the box's text. Any other text of the box writes the
-// value last written in this run (SslValue), which a read of a file sets too.
+// value last written in this run (SslValue), which a read of a file sets too. A box that still
+// shows what a read put there writes the file's value as it was read.
 inline const QString kSslYes = QStringLiteral("YES");
 inline const QString kSslNo = QStringLiteral("NO");
 
@@ -101,8 +104,10 @@ struct SslValue
 };
 
 // The file's value for the box's text: "1" for "YES", "0" for "NO"; any other text keeps
-// ssl's value. Sets ssl to the result.
-QString sslFileValue(const QString &boxText, SslValue &ssl);
+// ssl's value. But while the box shows sslBoxText(*read), the text that reading the value
+// *read put there, the value is *read itself ("YES", "NO", "2", empty). Sets ssl to the result.
+QString sslFileValue(const QString &boxText, SslValue &ssl,
+                     const std::optional<QString> &read = std::nullopt);
 
 // The box's text for a file's value: "YES" for "1", "NO" for "0", any other value as it is.
 QString sslBoxText(const QString &fileValue);

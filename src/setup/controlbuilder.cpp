@@ -1,5 +1,6 @@
 #include "setup/controlbuilder.h"
 
+#include "setup/focusframe.h"
 #include "setup/onelinevalidator.h"
 #include "setup/simplecombobox.h"
 #include "setup/wrappinglabel.h"
@@ -202,8 +203,11 @@ QWidget *createControl(const ControlDesign &design, QWidget *parent)
         return new SimpleComboBox(parent);
     case ControlKind::DropDownCombo:
         return new QComboBox(parent); // made editable once filled
-    case ControlKind::Button:
-        return new QPushButton(design.text, parent);
+    case ControlKind::Button: {
+        auto *button = new QPushButton(design.text, parent);
+        showKeyboardFocus(button);
+        return button;
+    }
     case ControlKind::Picture: {
         auto *picture = new QLabel(parent);
         picture->setAlignment(Qt::AlignCenter);

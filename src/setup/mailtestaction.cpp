@@ -35,9 +35,8 @@ void MailTestAction::start(const SmtpSettings &settings)
         return; // cancelled a moment ago, and ending
     const std::optional<MailAccount> account = mailAccountOf(settings);
     if (!account) {
-        m_dialogs.showMessageWithIcon(m_owner, kApplicationTitle,
-                                      QStringLiteral("SSL must be YES or NO to test the e-mail."),
-                                      MessageKind::Critical);
+        m_dialogs.showMessage(m_owner, kApplicationTitle, MessageKind::Critical,
+                              QStringLiteral("SSL must be YES or NO to test the e-mail."), {});
         return;
     }
     m_cancelled = false;
@@ -55,7 +54,7 @@ void MailTestAction::showResult(const MailTestResult &result)
     m_progress.reset();
     if (m_cancelled)
         return;
-    m_dialogs.showMessageWithIcon(m_owner, kApplicationTitle, result.message,
-                                  result.accepted ? MessageKind::Information
-                                                  : MessageKind::Critical);
+    m_dialogs.showMessage(m_owner, kApplicationTitle,
+                          result.accepted ? MessageKind::Information : MessageKind::Critical,
+                          result.message, {});
 }

@@ -10,12 +10,17 @@ MmsWindow::MmsWindow(SetupDialogs &dialogs, QWidget *parent)
 void MmsWindow::read()
 {
     QString path = text(controls().pathField);
-    Read(*this, path, [this](const SetupModel<MmsSettings> &read) { replaceSetup(read); });
+    Read(*this, path, userEdited(),
+         [this](const SetupModel<MmsSettings> &read) { replaceSetup(read); });
     setText(controls().pathField, path);
 }
 
 void MmsWindow::generate()
 {
+    const QString path = pathOrChosenFolder();
+    if (path.isEmpty())
+        return;
     StoredFileWriter writer;
-    Generate(*this, setup().settings, text(controls().pathField), writer);
+    if (Generate(*this, setup().settings, path, writer))
+        forgetUserEdits();
 }

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QUrl>
 
 namespace {
 
@@ -51,23 +52,42 @@ private:
 class QtSetupDialogs final : public SetupDialogs
 {
 public:
-    void showMessage(QWidget *owner, const QString &title, const QString &text) override
-    {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
-        box.exec();
-    }
-
-    void showMessageWithIcon(QWidget *owner, const QString &title, const QString &text,
-                             MessageKind kind) override
+    void showMessage(QWidget *owner, const QString &title, MessageKind kind, const QString &text,
+                     const QString &detail) override
     {
         QMessageBox box(iconOf(kind), title, text, QMessageBox::Ok, owner);
+        box.setInformativeText(detail);
         box.exec();
     }
 
-    std::optional<QString> chooseFolder(QWidget *owner, const QString &title) override
+    bool ask(QWidget *owner, const QString &title, const QString &question) override
     {
-        const QString folder
-            = QFileDialog::getExistingDirectory(owner, title, QString(), QFileDialog::ShowDirsOnly);
+        QMessageBox box(QMessageBox::Warning, title, question, QMessageBox::Yes | QMessageBox::No,
+                        owner);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    std::optional<QString> chooseFolder(QWidget *owner, const QString &title,
+                                        const QString &startFolder,
+                                        const QStringList &places) override
+    {
+        QFileDialog browser(owner, title, startFolder);
+        browser.setFileMode(QFileDialog::Directory);
+        // Windows' own browser shows its removable drives by itself. Elsewhere Qt's own: a
+        // desktop's browser may ignore the side bar, and the side bar is where the cards are.
+#ifdef Q_OS_WIN
+        browser.setOptions(QFileDialog::ShowDirsOnly);
+#else
+        browser.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+#endif
+        QList<QUrl> sideBar;
+        for (const QString &place : places)
+            sideBar.append(QUrl::fromLocalFile(place));
+        browser.setSidebarUrls(sideBar + browser.sidebarUrls());
+        if (browser.exec() != QDialog::Accepted || browser.selectedFiles().isEmpty())
+            return std::nullopt;
+        const QString folder = browser.selectedFiles().constFirst();
         if (folder.isEmpty())
             return std::nullopt;
         return folder;

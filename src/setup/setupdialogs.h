@@ -3,6 +3,7 @@
 #include "actions/actionhost.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -18,27 +19,30 @@ public:
     virtual void setText(const QString &text) = 0;
 };
 
-// The modal dialogs of a setup window: a message with one OK button, the folder browser and
-// a progress dialog. The window shows them through this seam so that tests can answer them
-// without a modal loop.
+// The modal dialogs of a setup window: a message with one OK button, a question with Yes and
+// No, the folder browser and a progress dialog. The window shows them through this seam so
+// that tests can answer them without a modal loop.
 class SetupDialogs
 {
 public:
     virtual ~SetupDialogs() = default;
 
-    // A modal message box over owner, titled title, with a single OK button; returns after OK.
-    virtual void showMessage(QWidget *owner, const QString &title, const QString &text) = 0;
-    // The same with the icon of its kind: information, warning or critical. Dialogs that
-    // show no icons show the text alone.
-    virtual void showMessageWithIcon(QWidget *owner, const QString &title, const QString &text,
-                                     MessageKind /*kind*/)
-    {
-        showMessage(owner, title, text);
-    }
+    // A modal message box over owner, titled title, with the icon of its kind and a single OK
+    // button; detail, when given, stands beneath the text. Returns after OK.
+    virtual void showMessage(QWidget *owner, const QString &title, MessageKind kind,
+                             const QString &text, const QString &detail)
+        = 0;
 
-    // The modal folder browser over owner, showing directories only. Returns the chosen
+    // A modal question over owner with Yes and No, No the default: true for Yes.
+    virtual bool ask(QWidget *owner, const QString &title, const QString &question) = 0;
+
+    // The modal folder browser over owner, showing directories only, opened at startFolder
+    // and offering places (the camera cards found) first in its side bar. Returns the chosen
     // folder, or nothing when the user cancelled.
-    virtual std::optional<QString> chooseFolder(QWidget *owner, const QString &title) = 0;
+    virtual std::optional<QString> chooseFolder(QWidget *owner, const QString &title,
+                                                const QString &startFolder,
+                                                const QStringList &places)
+        = 0;
 
     // Opens a progress dialog over owner, modal, with text, a busy indicator and a Cancel
     // button, and returns at once, so that the caller's event loop goes on. Cancel (or Esc)

@@ -50,14 +50,26 @@ SetupWindow::SetupWindow(const WindowDesign &design, const WindowControls &contr
     connect(requiredBox(controls.operatorBox), &QComboBox::activated, this,
             [this] { operatorPicked(); });
 
+    // User edits: typing into a field or a box's text (every line edit but the Path field's),
+    // and picks.
+    const QWidget *path = requiredControl(controls.pathField);
+    const QList<QLineEdit *> edits = findChildren<QLineEdit *>();
+    for (QLineEdit *edit : edits) {
+        if (edit != path)
+            connect(edit, &QLineEdit::textEdited, this, [this] { m_userEdited = true; });
+    }
+    for (QComboBox *box : boxes)
+        connect(box, &QComboBox::activated, this, [this] { m_userEdited = true; });
+
     const auto button = [this](const QString &name) {
         auto *button = qobject_cast<QAbstractButton *>(requiredControl(name));
         if (!button)
             qFatal("%s is not a button", qPrintable(name));
         return button;
     };
-    connect(button(kFolderButton), &QAbstractButton::clicked, this,
-            [this] { setText(m_controls.pathField, ChooseFolder(*this)); });
+    connect(button(kFolderButton), &QAbstractButton::clicked, this, [this] {
+        setText(m_controls.pathField, ChooseFolder(*this, text(m_controls.pathField)));
+    });
     connect(button(kReadButton), &QAbstractButton::clicked, this, [this] { read(); });
     connect(button(kGenerateButton), &QAbstractButton::clicked, this, [this] { generate(); });
     connect(button(kExitButton), &QAbstractButton::clicked, this, &QWidget::close);
@@ -93,14 +105,30 @@ QString SetupWindow::labelOf(const QString &name) const
     return name;
 }
 
-void SetupWindow::showMessage(MessageKind, const QString &text, const QString &)
+void SetupWindow::showMessage(MessageKind kind, const QString &text, const QString &detail)
 {
-    m_dialogs.showMessage(this, kApplicationTitle, text);
+    m_dialogs.showMessage(this, kApplicationTitle, kind, text, detail);
 }
 
-std::optional<QString> SetupWindow::chooseFolder(const QString &title)
+bool SetupWindow::confirm(const QString &question)
 {
-    return m_dialogs.chooseFolder(this, title);
+    return m_dialogs.ask(this, kApplicationTitle, question);
+}
+
+std::optional<QString> SetupWindow::chooseFolder(const QString &startFolder,
+                                                 const QStringList &cardFolders)
+{
+    return m_dialogs.chooseFolder(this, m_folderBrowserTitle, startFolder, cardFolders);
+}
+
+QString SetupWindow::pathOrChosenFolder()
+{
+    QString path = text(m_controls.pathField);
+    if (path.isEmpty()) {
+        path = ChooseFolder(*this, path);
+        setText(m_controls.pathField, path);
+    }
+    return path;
 }
 
 QString SetupWindow::text(const QString &name) const

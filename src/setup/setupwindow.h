@@ -15,12 +15,18 @@ class SetupDialogs;
 
 // The application's title, on every message box of a setup window.
 inline const QString kApplicationTitle = QStringLiteral("VX412 Setting Tools");
+// The folder browser's title in a window that no language's captions gave another.
+inline const QString kFolderBrowserTitle = QStringLiteral("Choose the camera card's folder");
 
 // What the MMS and SMTP setup windows share: their controls by name (NamedControls), the
 // dialogs (ActionHost), and the connections from the boxes and buttons to the steps.
 //
 // A "pick" in a box is the user's choice of a list entry, with the mouse or by moving
 // through the list with the keyboard. Typing into an editable box runs nothing.
+//
+// A user edit is typing into a field or a box, or a pick; not the program's own change of a
+// text. The window remembers whether there was one since it opened, or since its last read
+// or write, so that Read asks before it replaces what the user typed.
 class SetupWindow : public FramelessWindow, public NamedControls, public ActionHost
 {
     Q_OBJECT
@@ -37,7 +43,12 @@ public:
     // ActionHost, but nameOf, which is the section's
     using ActionHost::showMessage;
     void showMessage(MessageKind kind, const QString &text, const QString &detail) override;
-    std::optional<QString> chooseFolder(const QString &title) override;
+    bool confirm(const QString &question) override;
+    std::optional<QString> chooseFolder(const QString &startFolder,
+                                        const QStringList &cardFolders) override;
+
+    // The folder browser's title, in the language of the window's captions.
+    void setFolderBrowserTitle(const QString &title) { m_folderBrowserTitle = title; }
 
     // The caption of the label that names a control, as the window shows it now ("Phone 1");
     // the control's name when no label names it.
@@ -45,6 +56,10 @@ public:
 
     // The mode that the last pick in the setting-mode box applied (Auto as the window opens).
     SettingMode settingMode() const { return m_mode; }
+
+    // Whether the user edited a value since the window opened, or since its last read or
+    // write. The Path field does not count: no read replaces it.
+    bool userEdited() const { return m_userEdited; }
 
 protected:
     // The window's controls and where its boxes and Path field are. dialogs must outlive the
@@ -62,6 +77,11 @@ protected:
 
     const WindowControls &controls() const { return m_controls; }
 
+    // The Path field's text for Generate: as it is; for an empty field, what the folder
+    // button puts there now (empty: the user cancelled).
+    QString pathOrChosenFolder();
+    void forgetUserEdits() { m_userEdited = false; }
+
     // The setting-mode rule's states: in Auto the connection fields are disabled and hidden
     // and the boxes enabled; in Manual the other way round. Their texts are the steps'.
     void setSettingMode(SettingMode mode);
@@ -74,6 +94,8 @@ private:
     const QStringList m_connectionControls;
     SetupDialogs &m_dialogs;
     SettingMode m_mode = SettingMode::Auto;
+    QString m_folderBrowserTitle = kFolderBrowserTitle;
+    bool m_userEdited = false;
 };
 
 // A setup window of one section: the carrier steps, Read and Generate on the setup that its
@@ -107,11 +129,13 @@ protected:
         takeStep([mode](SetupModel<Settings> &s) { ChooseSettingMode(s, mode); });
     }
 
-    // Shows a setup that replaces the one the window shows, such as a file's.
+    // Shows a setup that replaces the one the window shows, such as a file's; what the user
+    // edited before is gone.
     void replaceSetup(const SetupModel<Settings> &replacement)
     {
         takeStep([&](SetupModel<Settings> &s) { s = replacement; });
         setSettingMode(replacement.mode);
+        forgetUserEdits();
     }
 
 private:

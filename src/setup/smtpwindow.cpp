@@ -20,12 +20,19 @@ SmtpWindow::SmtpWindow(SslValue &ssl, SetupDialogs &dialogs, QWidget *parent)
 void SmtpWindow::read()
 {
     QString path = text(controls().pathField);
-    Read(*this, path, m_ssl, [this](const SetupModel<SmtpSettings> &read) { replaceSetup(read); });
+    Read(*this, path, userEdited(), m_ssl, [this](const SetupModel<SmtpSettings> &read) {
+        replaceSetup(read);
+        m_readSsl = m_ssl.text; // the file's value
+    });
     setText(controls().pathField, path);
 }
 
 void SmtpWindow::generate()
 {
+    const QString path = pathOrChosenFolder();
+    if (path.isEmpty())
+        return;
     StoredFileWriter writer;
-    Generate(*this, fileSettings(setup(), m_ssl), text(controls().pathField), writer);
+    if (Generate(*this, fileSettings(setup(), m_ssl, m_readSsl), path, writer))
+        forgetUserEdits();
 }

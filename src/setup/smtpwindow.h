@@ -26,6 +26,9 @@ protected:
 
 private:
     SslValue &m_ssl;
+    // The SSL value of the file read in this opening of the window, which Generate writes
+    // back as it was while the SSL box shows what the read put there.
+    std::optional<QString> m_readSsl;
     MailTestAction m_mailTest;
 };
 

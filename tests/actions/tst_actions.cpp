@@ -1,4 +1,5 @@
 // Generate and the folder choice with a stand-in for their window.
+#include "actions/cardfolders.h"
 #include "actions/choosefolder.h"
 #include "actions/fieldmap.h"
 #include "actions/generate.h"
@@ -8,19 +9,19 @@
 #include "netcfg/netcfg.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-// A setup window stand-in: every message recorded, folder answers queued, a field named
-// <key>.
+// A setup window stand-in: every message recorded, every question answered Yes, folder
+// answers queued, a field named <key>.
 class FakeHost : public ActionHost
 {
 public:
     QStringList messages;
     QStringList details;
-    QStringList folderTitles;
     QList<std::optional<QString>> folderAnswers;
 
     void showMessage(MessageKind, const QString &text, const QString &detail) override
@@ -28,9 +29,9 @@ public:
         messages << text;
         details << detail;
     }
-    std::optional<QString> chooseFolder(const QString &title) override
+    bool confirm(const QString &) override { return true; }
+    std::optional<QString> chooseFolder(const QString &, const QStringList &) override
     {
-        folderTitles << title;
         return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
     }
     QString nameOf(QLatin1StringView key) const override { return u'<' + QString(key) + u'>'; }
@@ -74,6 +75,8 @@ private slots:
     void shouldShowOnlyWhatAStepChanged();
     void shouldFillPathFieldFromChosenFolder_data();
     void shouldFillPathFieldFromChosenFolder();
+    void shouldOfferTheCardsAndOpenAtTheLikeliestFolder_data();
+    void shouldOfferTheCardsAndOpenAtTheLikeliestFolder();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite();
     void shouldStoreOnlyTheEncodedSectionReplacingAnyOldFile_data();
@@ -130,9 +133,54 @@ void TestActions::shouldFillPathFieldFromChosenFolder()
     QFETCH(QString, field);
     FakeHost host;
     host.folderAnswers << answer;
-    QCOMPARE(ChooseFolder(host), field);
-    QCOMPARE(host.folderTitles, QStringList {QStringLiteral("请选择软件安装路径：")});
+    QCOMPARE(ChooseFolder(host, QString()), field);
     QVERIFY(host.messages.isEmpty());
+}
+
+void TestActions::shouldOfferTheCardsAndOpenAtTheLikeliestFolder_data()
+{
+    QTest::addColumn<QStringList>("volumes"); // "root file-system [removable]"
+    QTest::addColumn<QString>("pathText");
+    QTest::addColumn<QStringList>("cards");
+    QTest::addColumn<QString>("start");
+
+    // {m}: the user's removable media folder, where CARD holds DCIM and PHOTOS a NET.CFG.
+    // clang-format off
+    const QStringList mounted {"{m} vfat", "{m}/STICK vfat", "{m}/CARD exfat", "{m}/DISK ext4",
+                               "{tmp}/mnt/OTHER vfat", "{m}/PHOTOS fuseblk"};
+    const QStringList cards {"{m}/CARD", "{m}/PHOTOS", "{m}/STICK"};
+    QTest::newRow("FAT under the media folder, camera files first") << mounted << "" << cards << "{m}/CARD";
+    QTest::newRow("the Path field's folder") << mounted << "{m}/STICK/NET.CFG" << cards << "{m}/STICK/";
+    QTest::newRow("the Path field's folder is gone") << mounted << "{tmp}/gone/" << cards << "{m}/CARD";
+    QTest::newRow("a removable drive") << QStringList{"{tmp}/E NTFS removable"} << "" << QStringList{"{tmp}/E"} << "{tmp}/E";
+    QTest::newRow("no card") << QStringList{"{m}/DISK ext4"} << "" << QStringList{} << "{m}";
+    // clang-format on
+}
+
+void TestActions::shouldOfferTheCardsAndOpenAtTheLikeliestFolder()
+{
+    QFETCH(QStringList, volumes);
+    QFETCH(QString, pathText);
+    QFETCH(QStringList, cards);
+    QFETCH(QString, start);
+    QTemporaryDir tmp;
+    const QString media = tmp.filePath("media/me");
+    const auto placed = [&](QStringList texts) {
+        return texts.replaceInStrings("{m}", media).replaceInStrings("{tmp}", tmp.path());
+    };
+    for (const char *folder : {"STICK", "CARD/DCIM", "DISK", "PHOTOS"})
+        QVERIFY(QDir(media).mkpath(folder));
+    put(media + "/PHOTOS/NET.CFG", "x");
+    QList<MountedVolume> fake;
+    for (const QString &volume : placed(volumes)) {
+        const QStringList fields = volume.split(u' ');
+        fake.append({fields[0], fields[1].toLatin1(), fields.size() > 2});
+    }
+
+    const QStringList found = cardFolders(fake, {media, tmp.filePath("run/media/me")});
+    QCOMPARE(found, placed(cards));
+    QCOMPARE(browserStartFolder(placed({pathText}).first(), found, {media}),
+             placed({start}).first());
 }
 
 void TestActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data()

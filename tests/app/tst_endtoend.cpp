@@ -112,6 +112,8 @@ private slots:
     void shouldLeaveOtherCaptionsAloneInEveryLanguage_data();
     void shouldLeaveOtherCaptionsAloneInEveryLanguage();
     void shouldShowTheTilesAsWhiteSquaresWithBlueNames();
+    void shouldTitleTheFolderBrowserInTheLaunchersLanguage_data();
+    void shouldTitleTheFolderBrowserInTheLaunchersLanguage();
 
     void shouldWriteTheFileOfARunThroughTheWindow_data();
     void shouldWriteTheFileOfARunThroughTheWindow();
@@ -257,6 +259,31 @@ void TestEndToEnd::shouldShowTheTilesAsWhiteSquaresWithBlueNames()
     }
 }
 
+void TestEndToEnd::shouldTitleTheFolderBrowserInTheLaunchersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("中文, as designed") << "中文"
+                                       << "请选择软件安装路径：";
+    QTest::newRow("Deutsch") << "Deutsch"
+                             << "Ordner der Kamerakarte wählen";
+    QTest::newRow("Lingua, none of its own") << "Lingua"
+                                             << "Choose the camera card's folder";
+}
+
+void TestEndToEnd::shouldTitleTheFolderBrowserInTheLaunchersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    auto *languages = m_app->launcher().control<QComboBox>("Combo1");
+    languages->setCurrentIndex(rowOf(languages, language));
+    QWidget *window = openFromTile(Kind::Smtp);
+    QVERIFY(window);
+    click(window, "Command4");
+    QCOMPARE(m_dialogs.folderTitles, QStringList {title});
+}
+
 // --- a whole run ----------------------------------------------------------------------
 
 void TestEndToEnd::shouldWriteTheFileOfARunThroughTheWindow_data()
@@ -273,6 +300,10 @@ void TestEndToEnd::shouldWriteTheFileOfARunThroughTheWindow()
 
     QWidget *window = openFromTile(kind);
     QVERIFY(window);
+    if (!run.earlier.isEmpty()) {
+        pickWithMouse(box(window, "Combo3"), run.earlier.first());
+        pickWithKeyboard(box(window, "Combo4"), run.earlier.last());
+    }
     if (!run.country.isEmpty())
         pickWithMouse(box(window, "Combo3"), run.country);
     if (!run.operatorName.isEmpty())
@@ -295,6 +326,7 @@ void TestEndToEnd::shouldWriteTheFileOfARunThroughTheWindow()
     click(window, "Command2");
 
     QCOMPARE(m_dialogs.messages, (QList<FakeDialogs::Message> {{kApplicationTitle, kSuccess}}));
+    QCOMPARE(m_dialogs.details, QStringList {QDir::toNativeSeparators(destination())});
     const QByteArray file = readFile(destination());
     QCOMPARE(plainLines(file), run.lines);
     QCOMPARE(file, storedFile(run.lines));

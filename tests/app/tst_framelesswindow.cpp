@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -49,6 +50,15 @@ protected:
 };
 constexpr QPoint kBackground(20, 20);
 
+// The pixels of the widget drawn in exactly its palette's highlight colour: the focus frame's.
+int highlightPixels(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+    return int(std::count(pixels, pixels + image.width() * image.height(),
+                          widget->palette().color(QPalette::Active, QPalette::Highlight).rgb()));
+}
+
 } // namespace
 
 class TestFramelessWindow : public QObject
@@ -71,6 +81,8 @@ private slots:
     void shouldPressAFocusedButtonWithEnterAsWithSpace_data();
     void shouldPressAFocusedButtonWithEnterAsWithSpace();
     void shouldLeaveEscInADialogToTheDialog();
+    void shouldFrameAButtonOnlyWhileTheKeyboardGaveItTheFocus_data();
+    void shouldFrameAButtonOnlyWhileTheKeyboardGaveItTheFocus();
 
 private:
     std::unique_ptr<FramelessWindow> m_window;
@@ -249,6 +261,32 @@ void TestFramelessWindow::shouldLeaveEscInADialogToTheDialog()
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(dialog.isHidden());
     QCOMPARE(quit.count(), 0);
+}
+
+void TestFramelessWindow::shouldFrameAButtonOnlyWhileTheKeyboardGaveItTheFocus_data()
+{
+    QTest::addColumn<bool>("byTab"); // else a click
+    QTest::addColumn<int>("framePixels");
+
+    // Two pixels wide, two inside the 100 x 33 button's edge: the band from 96 x 29 to 92 x 25.
+    QTest::newRow("Tab") << true << 484;
+    QTest::newRow("a click") << false << 0;
+}
+
+void TestFramelessWindow::shouldFrameAButtonOnlyWhileTheKeyboardGaveItTheFocus()
+{
+    QFETCH(bool, byTab);
+    QFETCH(int, framePixels);
+    auto *button = m_window->control<QPushButton>("Command1");
+    QVERIFY(button);
+    const int unfocused = highlightPixels(button); // the window's colour in its corners
+    m_window->control("Combo1")->setFocus(); // before the button in the tab order
+    if (byTab)
+        QTest::keyClick(m_window->control("Combo1"), Qt::Key_Tab);
+    else
+        QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(button->hasFocus());
+    QCOMPARE(highlightPixels(button) - unfocused, framePixels);
 }
 
 QTEST_MAIN(TestFramelessWindow)

@@ -83,7 +83,6 @@ private slots:
     void shouldRefillOperatorsAndApplyTheDefault_data();
     void shouldRefillOperatorsAndApplyTheDefault();
     void shouldRebuildOperatorsWhenTheSameCountryIsPickedAgain();
-    void shouldKeepFieldsThatTheNextProfileDoesNotCarry();
     void shouldKeepTheSlovakMailServerWhenCzechRepublicIsPicked();
     void shouldApplyEachGermanOperatorOnceNoDefaultWasApplied();
     void shouldApplyNothingAfterTheCountryTextWasEmptied();
@@ -99,6 +98,12 @@ void TestCarrierSelection::shouldFillTheKeysTheProfileCarries_data()
     QTest::addColumn<QString>("operatorName");
     QTest::addColumn<QStringList>("filled"); // in the section's order
 
+    // What an Auto pick empties where the profile carries nothing for the key: the hidden
+    // connection keys that held a typed value.
+    const QStringList noCredentials {u"APNAccount="_s, u"APNPassword="_s};
+    const QStringList noMms
+        = QStringList {u"URL="_s, u"APN="_s, u"IP="_s, u"Port="_s} + noCredentials;
+    const QStringList noSmtp = QStringList {u"APN="_s} + noCredentials;
     // clang-format off
     QTest::newRow("MMS with credentials")
         << Window::Mms << u"Russia"_s << u"Beeline"_s
@@ -108,46 +113,46 @@ void TestCarrierSelection::shouldFillTheKeysTheProfileCarries_data()
         << QStringList{u"URL=http://mms.t-mobile.de/servlets/mms"_s, u"APN=internet.t-mobile"_s, u"IP=172.28.23.131"_s, u"Port=8008"_s, u"APNAccount=t-mobile"_s, u"APNPassword=tm"_s};
     QTest::newRow("MMS without credentials")
         << Window::Mms << u"Russia"_s << u"TELE2"_s
-        << QStringList{u"URL=http://mmsc.tele2.ru"_s, u"APN=mms.tele2.ru"_s, u"IP=193.12.40.65"_s, u"Port=8080"_s};
+        << QStringList{u"URL=http://mmsc.tele2.ru"_s, u"APN=mms.tele2.ru"_s, u"IP=193.12.40.65"_s, u"Port=8080"_s} + noCredentials;
     QTest::newRow("MMS empty credentials")
         << Window::Mms << u"Russia"_s << u"Megafon"_s
         << QStringList{u"URL=http://mmsc:8002"_s, u"APN=mms"_s, u"IP=10.10.10.10"_s, u"Port=8080"_s, u"APNAccount="_s, u"APNPassword="_s};
     QTest::newRow("MMS all values empty")
         << Window::Mms << u"Russia"_s << u"YOTA"_s
-        << QStringList{u"URL="_s, u"APN="_s, u"IP="_s, u"Port="_s};
+        << noMms;
     QTest::newRow("MMS accented operator")
         << Window::Mms << u"France"_s << u"SFR (forfait bloqué)"_s
-        << QStringList{u"URL=http://mms1"_s, u"APN=mmssfr"_s, u"IP=10.151.0.1"_s, u"Port=8080"_s};
+        << QStringList{u"URL=http://mms1"_s, u"APN=mmssfr"_s, u"IP=10.151.0.1"_s, u"Port=8080"_s} + noCredentials;
     QTest::newRow("MMS listed operator without profile")
         << Window::Mms << u"Australia"_s << u"Three"_s
-        << QStringList{};
+        << noMms;
     QTest::newRow("MMS initial operator, no country")
         << Window::Mms << QString() << u"China Mobile"_s
-        << QStringList{};
+        << noMms;
     QTest::newRow("MMS typed single-profile country, any operator")
         << Window::Mms << u"Andorra"_s << u"T-Mobile"_s
-        << QStringList{u"URL=http://mms.ad/mmsc"_s, u"APN=mms"_s, u"IP=192.168.21.50"_s, u"Port=80"_s};
+        << QStringList{u"URL=http://mms.ad/mmsc"_s, u"APN=mms"_s, u"IP=192.168.21.50"_s, u"Port=80"_s} + noCredentials;
     QTest::newRow("MMS single-profile list country, other operator")
         << Window::Mms << u"Croatia"_s << QString()
-        << QStringList{u"URL=http://mms.vipnet.hr/servlets/mms"_s, u"APN=mms.vipnet.hr"_s, u"IP=212.91.99.91"_s, u"Port=80"_s};
+        << QStringList{u"URL=http://mms.vipnet.hr/servlets/mms"_s, u"APN=mms.vipnet.hr"_s, u"IP=212.91.99.91"_s, u"Port=80"_s} + noCredentials;
     QTest::newRow("MMS typed country, operator of another country")
         << Window::Mms << u"Belgium"_s << u"Orange"_s
-        << QStringList{};
+        << noMms;
     QTest::newRow("MMS typed country with a profile operator")
         << Window::Mms << u"Belgium"_s << u"Proximus"_s
-        << QStringList{u"URL=http://mmsc.proximus.be/mms"_s, u"APN=event.proximus.be"_s, u"IP=10.55.14.75"_s, u"Port=80"_s};
+        << QStringList{u"URL=http://mmsc.proximus.be/mms"_s, u"APN=event.proximus.be"_s, u"IP=10.55.14.75"_s, u"Port=80"_s} + noCredentials;
     QTest::newRow("MMS unknown country")
         << Window::Mms << u"Atlantis"_s << u"Orange"_s
-        << QStringList{};
+        << noMms;
     QTest::newRow("MMS country differs in case")
         << Window::Mms << u"russia"_s << u"Beeline"_s
-        << QStringList{};
+        << noMms;
     QTest::newRow("MMS operator differs in case")
         << Window::Mms << u"Russia"_s << u"beeline"_s
-        << QStringList{};
+        << noMms;
     QTest::newRow("MMS country with trailing space")
         << Window::Mms << u"Croatia "_s << u"VIPNet"_s
-        << QStringList{};
+        << noMms;
     QTest::newRow("SMTP credentials")
         << Window::Smtp << u"Canada"_s << u"Roger"_s
         << QStringList{u"APN=internet.com"_s, u"APNAccount=wapuser1"_s, u"APNPassword=wap"_s};
@@ -156,28 +161,28 @@ void TestCarrierSelection::shouldFillTheKeysTheProfileCarries_data()
         << QStringList{u"APN=internet.tele2.ru"_s, u"APNAccount="_s, u"APNPassword="_s};
     QTest::newRow("SMTP mail server")
         << Window::Smtp << u"Slovakia"_s << u"O2"_s
-        << QStringList{u"APN=o2internet"_s, u"Server=smtp.o2.sk"_s, u"Port=25"_s, u"SSL=NO"_s};
+        << QStringList{u"APN=o2internet"_s, u"Server=smtp.o2.sk"_s, u"Port=25"_s, u"SSL=NO"_s} + noCredentials;
     QTest::newRow("SMTP empty mail server")
         << Window::Smtp << u"Czech Republic"_s << u"Orange"_s
-        << QStringList{u"APN=internet"_s, u"Server="_s, u"Port="_s, u"SSL="_s};
+        << QStringList{u"APN=internet"_s, u"Server="_s, u"Port="_s, u"SSL="_s} + noCredentials;
     QTest::newRow("SMTP Vodafone CZ uses the Orange row")
         << Window::Smtp << u"Czech Republic"_s << u"Vodafone"_s
-        << QStringList{u"APN=internet"_s, u"Server="_s, u"Port="_s, u"SSL="_s};
+        << QStringList{u"APN=internet"_s, u"Server="_s, u"Port="_s, u"SSL="_s} + noCredentials;
     QTest::newRow("SMTP APN only")
         << Window::Smtp << u"China"_s << u"China Unicom"_s
-        << QStringList{u"APN=uniwap"_s};
+        << QStringList{u"APN=uniwap"_s} + noCredentials;
     QTest::newRow("SMTP listed operator without profile")
         << Window::Smtp << u"Australia"_s << u"Three"_s
-        << QStringList{};
+        << noSmtp;
     QTest::newRow("SMTP initial operator, no country")
         << Window::Smtp << QString() << u"China Unicom"_s
-        << QStringList{};
+        << noSmtp;
     QTest::newRow("SMTP typed single-profile country")
         << Window::Smtp << u"Andorra"_s << u"Orange"_s
-        << QStringList{u"APN=internetand"_s};
+        << QStringList{u"APN=internetand"_s} + noCredentials;
     QTest::newRow("SMTP unknown country")
         << Window::Smtp << u"Atlantis"_s << u"Orange"_s
-        << QStringList{};
+        << noSmtp;
     // clang-format on
 }
 
@@ -197,7 +202,7 @@ void TestCarrierSelection::shouldRefillOperatorsAndApplyTheDefault_data()
     QTest::addColumn<Window>("window");
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("shownOperator");
-    QTest::addColumn<QString>("apn"); // empty: no profile applied, fields keep their text
+    QTest::addColumn<QString>("apn"); // empty: no profile applied, the hidden APN emptied
 
     // clang-format off
     QTest::newRow("MMS Canada")     << Window::Mms  << u"Canada"_s   << u"Roger"_s    << u"rogers-core-appl1.apn"_s;
@@ -226,7 +231,7 @@ void TestCarrierSelection::shouldRefillOperatorsAndApplyTheDefault()
         pick(setup, country);
         QCOMPARE(setup.operators, countryOf(setup, country).operators);
         QCOMPARE(setup.operatorName, shownOperator);
-        QCOMPARE(setup.settings.APN, apn.isEmpty() ? u"typed"_s : apn);
+        QCOMPARE(setup.settings.APN, apn);
     };
     window == Window::Mms ? check(SetupModel<MmsSettings>()) : check(SetupModel<SmtpSettings>());
 }
@@ -246,33 +251,17 @@ void TestCarrierSelection::shouldRebuildOperatorsWhenTheSameCountryIsPickedAgain
     QCOMPARE(setup.operators, (QStringList {u"China Mobile"_s, u"China Unicom"_s}));
 }
 
-void TestCarrierSelection::shouldKeepFieldsThatTheNextProfileDoesNotCarry()
-{
-    SetupModel<MmsSettings> setup;
-    pick(setup, u"Australia"_s);
-    const MmsSettings optus = setup.settings;
-    pick(setup, u"Australia"_s, u"Three"_s);
-    QCOMPARE(ComposeNetCfg(setup.settings), ComposeNetCfg(optus));
-
-    pick(setup, u"Russia"_s, u"Beeline"_s);
-    setup.operatorName = u"TELE2"_s;
-    ChooseOperator(setup);
-    QCOMPARE(setup.settings.APN, u"mms.tele2.ru"_s);
-    QCOMPARE(setup.settings.APNAccount, u"beeline"_s);
-    QCOMPARE(setup.settings.APNPassword, u"beeline"_s);
-}
-
 void TestCarrierSelection::shouldKeepTheSlovakMailServerWhenCzechRepublicIsPicked()
 {
     SetupModel<SmtpSettings> setup = typedSetup<SmtpSettings>();
     pick(setup, u"Slovakia"_s);
-    QCOMPARE(
-        changed(setup.settings, u"typed"_s),
-        (QStringList {u"APN=internet"_s, u"Server=smtp.t-com.sk"_s, u"Port=25"_s, u"SSL=NO"_s}));
+    QCOMPARE(changed(setup.settings, u"typed"_s),
+             (QStringList {u"APN=internet"_s, u"Server=smtp.t-com.sk"_s, u"Port=25"_s, u"SSL=NO"_s,
+                           u"APNAccount="_s, u"APNPassword="_s}));
     pick(setup, u"Czech Republic"_s);
     QCOMPARE(changed(setup.settings, u"typed"_s),
              (QStringList {u"APN=internet.t-mobile.cz"_s, u"Server=smtp.t-com.sk"_s, u"Port=25"_s,
-                           u"SSL=NO"_s}));
+                           u"SSL=NO"_s, u"APNAccount="_s, u"APNPassword="_s}));
 }
 
 void TestCarrierSelection::shouldApplyEachGermanOperatorOnceNoDefaultWasApplied()

@@ -135,9 +135,11 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
     // clang-format off
     QTest::newRow("net.cfg in any case, with the window's warnings")
         << QStringList{"mms", "--apn", "a", "--out", "{dir}/net.cfg"} << How{} << 0 << success
-        << "Need Phone Number Input\nNeed Email Input\n" << QByteArray("APN=a");
+        << "Need Phone Number Input\nNeed Email Input\nThe camera needs --url, --ip and --port to "
+           "connect, and they are empty. Write NET.CFG anyway?\n" << QByteArray("APN=a");
     QTest::newRow("a password from standard input")
-        << QStringList{"smtp", "--phone1", "1", "--email1", "e", "--password-file", "-", "--out", "{dir}"}
+        << QStringList{"smtp", "--country", "Slovakia", "--sender", "s", "--phone1", "1", "--email1", "e",
+                       "--password-file", "-", "--out", "{dir}"}
         << How{"s3cret\r\nnext line\n"} << 0 << success << noFile << QByteArray("Password=s3cret");
     QTest::newRow("a password twice")
         << QStringList{"smtp", "--password", "a", "--password-file", "-", "--out", "{dir}"} << How{} << 2 << noFile
@@ -151,7 +153,8 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
         << "camera-setting-tool mms: --email2 holds a control character (\\x1b), which the window's "
            "fields do not take either.\n" << QByteArray();
     QTest::newRow("a value the camera would misread, named by its option")
-        << QStringList{"smtp", "--phone1", "1", "--email1", "e", "--apn-password", "pañ", "--out", "{dir}"}
+        << QStringList{"smtp", "--country", "Slovakia", "--sender", "s", "--phone1", "1", "--email1", "e",
+                       "--apn-password", "pañ", "--out", "{dir}"}
         << How{} << 1 << noFile
         << "Create configure file failed.\n--apn-password: the camera would read \"ñ\" as a line break\n"
         << QByteArray();
@@ -167,7 +170,8 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
     QTest::newRow("--out: a folder named by bytes that are no text")
         << QStringList{"mms", "--out"} << How{{}, false, false, false, "card\xff"} << 0
         << "Create configure file success.\n{dir}/card\uFFFD/NET.CFG\n"
-        << "Need Phone Number Input\nNeed Email Input\n" << QByteArray("card\xff");
+        << "Need Phone Number Input\nNeed Email Input\nThe camera needs --url, --apn, --ip and "
+           "--port to connect, and they are empty. Write NET.CFG anyway?\n" << QByteArray("card\xff");
     QTest::newRow("unknown command")
         << QStringList{"mmms"} << How{} << 2 << noFile
         << "camera-setting-tool: unknown command \"mmms\". The commands are mms, smtp, test-mail, "

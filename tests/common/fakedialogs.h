@@ -7,9 +7,10 @@
 #include <QStringList>
 #include <QWidget>
 
-// Answers a setup window's dialogs without a modal loop: records every message and folder
-// request, and hands out queued folder answers (nothing queued: the user cancels). A progress
-// dialog records its texts and is open while progressOpen; pressCancel is its Cancel.
+// Answers a setup window's dialogs without a modal loop: records every message, question and
+// folder request, and hands out queued answers (no folder queued: the user cancels; no answer
+// queued: Yes, which goes on as if the question were not there). A progress dialog records
+// its texts and is open while progressOpen; pressCancel is its Cancel.
 class FakeDialogs final : public SetupDialogs
 {
 public:
@@ -23,20 +24,24 @@ public:
         }
     };
 
-    void showMessage(QWidget *owner, const QString &title, const QString &text) override
+    void showMessage(QWidget *owner, const QString &title, MessageKind kind, const QString &text,
+                     const QString &detail) override
     {
         owners.append(owner);
         messages.append({title, text});
-    }
-
-    void showMessageWithIcon(QWidget *owner, const QString &title, const QString &text,
-                             MessageKind kind) override
-    {
-        showMessage(owner, title, text);
         kinds.append(kind);
+        details.append(detail);
     }
 
-    std::optional<QString> chooseFolder(QWidget *owner, const QString &title) override
+    bool ask(QWidget *owner, const QString &, const QString &question) override
+    {
+        owners.append(owner);
+        questions.append(question);
+        return answers.isEmpty() || answers.takeFirst();
+    }
+
+    std::optional<QString> chooseFolder(QWidget *owner, const QString &title, const QString &,
+                                        const QStringList &) override
     {
         owners.append(owner);
         folderTitles.append(title);
@@ -66,7 +71,10 @@ public:
     }
 
     QList<Message> messages;
-    QList<MessageKind> kinds; // of the messages shown with an icon, in order
+    QList<MessageKind> kinds; // of the messages, in order
+    QStringList details;
+    QStringList questions;
+    QList<bool> answers;
     QStringList folderTitles;
     QList<std::optional<QString>> folderAnswers;
     QList<QPointer<QWidget>> owners;

@@ -24,6 +24,7 @@ struct RecordedRun
 {
     const char *name;
     bool smtp;
+    QStringList earlier; // the window only: a country, then an operator, picked before country
     QString country; // picked with the mouse; empty: none
     QString operatorName; // picked with the keyboard; empty: the default
     QList<TypedValue> manual; // typed in Manual mode, then back to Auto; empty: Auto
@@ -38,7 +39,7 @@ inline const QList<RecordedRun> &recordedRuns()
     // clang-format off
     static const QList<RecordedRun> runs {
         {"MMS: Germany, then T-Mobile with its account",
-         false, "Germany", "T-Mobile", {},
+         false, {}, "Germany", "T-Mobile", {},
          {{"Text7", "--phone1", "+49 170 1234567"}, {"Text8", "--phone2", "0170 7654321"},
           {"Text12", "--email1", "camera@example.org"}, {"Text14", "--email3", "third@example.org"}},
          {},
@@ -48,7 +49,7 @@ inline const QList<RecordedRun> &recordedRuns()
           "Email1=camera@example.org", "Email2=", "Email3=third@example.org", "Email4=", "Email5=",
           "APNAccount=t-mobile", "APNPassword=tm"}},
         {"MMS: Canada, then values typed in Manual mode, back to Auto",
-         false, "Canada", {},
+         false, {}, "Canada", {},
          {{"Text1", "--apn", "my.apn"}, {"Text2", "--apn-password", "secret"},
           {"Text3", "--apn-account", "user"}, {"Text4", "--url", "http://10.0.0.1:8002/mms"},
           {"Text5", "--ip", "010.000.000.172"}, {"Text6", "--port", "9201"}},
@@ -61,7 +62,7 @@ inline const QList<RecordedRun> &recordedRuns()
           "Email1=me@example.org", "Email2=", "Email3=", "Email4=", "Email5=five@example.org",
           "APNAccount=user", "APNPassword=secret"}},
         {"SMTP: Slovakia, then O2 with its mail server",
-         true, "Slovakia", "O2", {},
+         true, {}, "Slovakia", "O2", {},
          {{"Text6", "--sender", "camera@example.org"}, {"Text17", "--password", "pa=ss"},
           {"Text7", "--phone1", "+421 900 000 000"}, {"Text12", "--email1", "me@example.org"},
           {"Text13", "--email2", "you@example.org"}},
@@ -71,7 +72,7 @@ inline const QList<RecordedRun> &recordedRuns()
           "Email1=me@example.org", "Email2=you@example.org", "Email3=", "Email4=", "Email5=",
           "SSL=0", "Phone1=+421 900 000 000", "APNAccount=", "APNPassword="}},
         {"SMTP: Canada, then Roger with its account",
-         true, "Canada", "Roger", {},
+         true, {}, "Canada", "Roger", {},
          {{"Text4", "--server", "smtp.example.org"}, {"Text5", "--port", "465"},
           {"Text6", "--sender", "cam@example.org"}, {"Text17", "--password", "secret"},
           {"Text7", "--phone1", "5551234"}, {"Text12", "--email1", "me@example.org"}},
@@ -81,7 +82,7 @@ inline const QList<RecordedRun> &recordedRuns()
           "Email1=me@example.org", "Email2=", "Email3=", "Email4=", "Email5=",
           "SSL=1", "Phone1=5551234", "APNAccount=wapuser1", "APNPassword=wap"}},
         {"SMTP: Canada, then values typed in Manual mode, back to Auto",
-         true, "Canada", {},
+         true, {}, "Canada", {},
          {{"Text1", "--apn", "data.apn"}, {"Text2", "--apn-account", "user"},
           {"Text3", "--apn-password", "secret"}},
          {{"Text4", "--server", "mail.example.org"}, {"Text5", "--port", "587"},
@@ -93,6 +94,16 @@ inline const QList<RecordedRun> &recordedRuns()
           "Sender=cam@example.org", "Password=pw",
           "Email1=me@example.org", "Email2=", "Email3=", "Email4=", "Email5=last@example.org",
           "SSL=0", "Phone1=12345", "APNAccount=user", "APNPassword=secret"}},
+        {"SMTP: Canada and Roger first, then Czech Republic, whose profile has no account",
+         true, {"Canada", "Roger"}, "Czech Republic", {}, {},
+         {{"Text4", "--server", "smtp.example.cz"}, {"Text5", "--port", "25"},
+          {"Text6", "--sender", "cam@example.cz"}, {"Text17", "--password", "heslo"},
+          {"Text7", "--phone1", "+420 601 000 000"}, {"Text12", "--email1", "me@example.cz"}},
+         {},
+         {"[SMTP]", "APN=internet.t-mobile.cz", "Server=smtp.example.cz", "Port=25",
+          "Sender=cam@example.cz", "Password=heslo",
+          "Email1=me@example.cz", "Email2=", "Email3=", "Email4=", "Email5=",
+          "SSL=1", "Phone1=+420 601 000 000", "APNAccount=", "APNPassword="}},
     };
     // clang-format on
     return runs;

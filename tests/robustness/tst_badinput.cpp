@@ -112,6 +112,7 @@ private:
     SslValue m_ssl;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SetupWindow> m_window;
+    Kind m_kind = Kind::Mms;
     QString m_previousCurrent;
 };
 
@@ -143,6 +144,7 @@ void TestBadInput::addKindRows()
 
 void TestBadInput::open(Kind kind)
 {
+    m_kind = kind;
     if (kind == Kind::Mms)
         m_window = std::make_unique<MmsWindow>(m_dialogs);
     else
@@ -160,6 +162,9 @@ void TestBadInput::fillRecipients()
 void TestBadInput::generate()
 {
     m_dialogs.messages.clear();
+    // An empty Path field asks for the folder first: the working directory, as chosen.
+    if (field(m_window.get(), pathFieldOf(m_kind))->text().isEmpty())
+        m_dialogs.folderAnswers.append(dir());
     auto *button = m_window->findChild<QAbstractButton *>(QStringLiteral("Command2"));
     QVERIFY(button);
     QTest::mouseClick(button, Qt::LeftButton);

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
 
@@ -21,7 +23,7 @@ class TestSetupDialogs : public QObject
 
 private slots:
     void init();
-    void shouldShowModalMessageWithTitleAndSingleOkButton();
+    void shouldShowModalMessageWithTitleIconDetailAndSingleOkButton();
     void shouldChooseDirectoriesOnly_data();
     void shouldChooseDirectoriesOnly();
     void shouldShowProgressUntilDestroyedAndCancelOnEsc();
@@ -63,33 +65,36 @@ void TestSetupDialogs::cleanup()
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " was left open"));
 }
 
-void TestSetupDialogs::shouldShowModalMessageWithTitleAndSingleOkButton()
+void TestSetupDialogs::shouldShowModalMessageWithTitleIconDetailAndSingleOkButton()
 {
     QWidget owner;
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
 
-    QString title;
-    QString text;
+    QStringList shown; // title, text, detail
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     QWidget *parent = nullptr;
     whenModal([&](QWidget *dialog) {
         auto *box = qobject_cast<QMessageBox *>(dialog);
         QVERIFY(box);
-        title = box->windowTitle();
-        text = box->text();
+        shown << box->windowTitle() << box->text() << box->informativeText();
+        icon = box->icon();
         parent = box->parentWidget();
         for (QAbstractButton *button : box->buttons())
             buttons.append(button->text());
         box->button(QMessageBox::Ok)->click();
     });
 
-    qtSetupDialogs().showMessage(&owner, QStringLiteral("VX412 Setting Tools"),
-                                 QStringLiteral("Need Email Input"));
+    qtSetupDialogs().showMessage(
+        &owner, QStringLiteral("VX412 Setting Tools"), MessageKind::Critical,
+        QStringLiteral("Create configure file failed."), QStringLiteral("/media/card/NET.CFG"));
 
     QVERIFY(m_answered);
-    QCOMPARE(title, QStringLiteral("VX412 Setting Tools"));
-    QCOMPARE(text, QStringLiteral("Need Email Input"));
+    QCOMPARE(shown,
+             (QStringList {"VX412 Setting Tools", "Create configure file failed.",
+                           "/media/card/NET.CFG"}));
+    QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(buttons.size(), 1);
     QCOMPARE(parent, &owner);
 }
@@ -112,11 +117,15 @@ void TestSetupDialogs::shouldChooseDirectoriesOnly()
 
     QString title;
     QFileDialog::FileMode mode = QFileDialog::AnyFile;
+    QString start;
+    QList<QUrl> sideBar;
     whenModal([&](QWidget *dialog) {
         auto *browser = qobject_cast<QFileDialog *>(dialog);
         QVERIFY(browser);
         title = browser->windowTitle();
         mode = browser->fileMode();
+        start = browser->directory().path();
+        sideBar = browser->sidebarUrls();
         if (!accept) {
             browser->reject();
             return;
@@ -125,12 +134,16 @@ void TestSetupDialogs::shouldChooseDirectoriesOnly()
         static_cast<QDialog *>(browser)->accept(); // public in QDialog, runs QFileDialog's
     });
 
-    const std::optional<QString> folder
-        = qtSetupDialogs().chooseFolder(&owner, QStringLiteral("请选择软件安装路径："));
+    const QString card = dir.filePath(QStringLiteral("CARD"));
+    QVERIFY(QDir().mkpath(card));
+    const std::optional<QString> folder = qtSetupDialogs().chooseFolder(
+        &owner, QStringLiteral("Choose the camera card's folder"), card, {card});
 
     QVERIFY(m_answered);
-    QCOMPARE(title, QStringLiteral("请选择软件安装路径："));
+    QCOMPARE(title, QStringLiteral("Choose the camera card's folder"));
     QCOMPARE(mode, QFileDialog::Directory);
+    QCOMPARE(start, card);
+    QCOMPARE(sideBar.value(0), QUrl::fromLocalFile(card));
     if (accept)
         QCOMPARE(folder.value_or(QString()), dir.path());
     else

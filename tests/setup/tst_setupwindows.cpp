@@ -1,6 +1,7 @@
 #include "common/cardsnapshot.h"
 #include "common/fakedialogs.h"
 #include "common/qtwarnings.h"
+#include "common/recordedruns.h"
 #include "common/windowtesting.h"
 #include "netcfg/netcfg.h"
 #include "setup/mmswindow.h"
@@ -26,7 +27,7 @@ using Texts = QHash<QString, QString>; // control name -> text
 
 namespace {
 
-const QString kFolderTitle = QStringLiteral("请选择软件安装路径：");
+const QString kFolderTitle = QStringLiteral("Choose the camera card's folder");
 
 // A user's pick of a list entry: open the list, move to the entry, press Enter.
 void pick(QComboBox *combo, const QString &entry)
@@ -114,11 +115,17 @@ private slots:
 
     void shouldWriteMmsFileWithManualValuesAfterBackToAuto();
     void shouldWriteSmtpFileWithManualValuesAfterBackToAuto();
+    void shouldChooseTheFolderFirstWhenThePathIsEmpty_data();
+    void shouldChooseTheFolderFirstWhenThePathIsEmpty();
 
     void shouldFillTheWindowAsPickedAndWriteTheFileAgain_data();
     void shouldFillTheWindowAsPickedAndWriteTheFileAgain();
     void shouldLeaveTheWindowAsItWasWhenNothingIsRead_data();
     void shouldLeaveTheWindowAsItWasWhenNothingIsRead();
+    void shouldWriteTheSslValueAsReadUntilTheBoxIsChanged_data();
+    void shouldWriteTheSslValueAsReadUntilTheBoxIsChanged();
+    void shouldAskBeforeReadReplacesWhatTheUserEdited_data();
+    void shouldAskBeforeReadReplacesWhatTheUserEdited();
 
     void shouldCloseAndGoAwayOnExit_data();
     void shouldCloseAndGoAwayOnExit();
@@ -466,7 +473,7 @@ void TestSetupWindows::shouldFillFieldsWhenCountryIsPicked_data()
     QTest::newRow("MMS Canada")    << Kind::Mms  << "Canada"   << "Roger"        << Texts{{"Text6", "80"}};
     QTest::newRow("MMS China")     << Kind::Mms  << "China"    << "China Mobile" << Texts{{"Text1", "cmwap"}, {"Text6", "80"}};
     QTest::newRow("MMS Slovakia")  << Kind::Mms  << "Slovakia" << "T-Mobile"     << Texts{{"Text6", "8080"}};
-    QTest::newRow("MMS Germany")   << Kind::Mms  << "Germany"  << ""             << Texts{{"Text6", "8070"}}; // Optus's, kept
+    QTest::newRow("MMS Germany")   << Kind::Mms  << "Germany"  << ""             << Texts{{"Text6", ""}}; // Optus's, emptied
     QTest::newRow("SMTP Canada")   << Kind::Smtp << "Canada"   << "Koodo"        << Texts{};
     QTest::newRow("SMTP Slovakia") << Kind::Smtp << "Slovakia" << "T-Mobile"     << Texts{{"Text1", "internet"}, {"Text5", "25"}, {"Combo5", "NO"}};
     QTest::newRow("SMTP Germany")  << Kind::Smtp << "Germany"  << "T-Mobile"     << Texts{};
@@ -605,6 +612,42 @@ void TestSetupWindows::shouldWriteSmtpFileWithManualValuesAfterBackToAuto()
     QCOMPARE(m_dialogs.messages, (QList<FakeDialogs::Message> {{kApplicationTitle, kSuccess}}));
 }
 
+void TestSetupWindows::shouldChooseTheFolderFirstWhenThePathIsEmpty_data()
+{
+    QTest::addColumn<bool>("chosen"); // else the folder browser is cancelled
+    QTest::addColumn<bool>("writeAnyway"); // the answer to the empty connection values
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("browser cancelled") << false << true << false;
+    QTest::newRow("folder chosen") << true << true << true;
+    QTest::newRow("folder chosen, not written anyway") << true << false << false;
+}
+
+void TestSetupWindows::shouldChooseTheFolderFirstWhenThePathIsEmpty()
+{
+    QFETCH(bool, chosen);
+    QFETCH(bool, writeAnyway);
+    QFETCH(bool, written);
+    QTemporaryDir workingDirectory;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workingDirectory.path()));
+    const auto window = open(Kind::Mms);
+    if (chosen)
+        m_dialogs.folderAnswers.append(m_dir.path());
+    m_dialogs.answers.append(writeAnyway);
+
+    QTest::mouseClick(child<QAbstractButton>(window.get(), "Command2"), Qt::LeftButton);
+    QDir::setCurrent(before);
+
+    const QString destination = m_dir.filePath(QStringLiteral("NET.CFG"));
+    QCOMPARE(m_dialogs.folderTitles, QStringList {kFolderTitle});
+    QCOMPARE(textOf(window.get(), "Text17"),
+             chosen ? QDir::toNativeSeparators(destination) : QString());
+    QCOMPARE(m_dialogs.questions.size(), chosen ? 1 : 0);
+    QCOMPARE(QFile::exists(destination), written);
+    QVERIFY(QDir(workingDirectory.path()).isEmpty());
+}
+
 // --- Read -----------------------------------------------------------------------------
 
 void TestSetupWindows::shouldFillTheWindowAsPickedAndWriteTheFileAgain_data()
@@ -709,6 +752,68 @@ void TestSetupWindows::shouldLeaveTheWindowAsItWasWhenNothingIsRead()
             {kApplicationTitle, message.contains(u"%1") ? message.arg(m_dir.path()) : message});
     QCOMPARE(m_dialogs.messages, messages);
     QCOMPARE(m_dialogs.folderTitles.size(), pathGiven ? 0 : 1);
+}
+
+void TestSetupWindows::shouldWriteTheSslValueAsReadUntilTheBoxIsChanged_data()
+{
+    QTest::addColumn<QByteArray>("read"); // the file's SSL value
+    QTest::addColumn<QString>("picked"); // in the SSL box after the read; empty: none
+    QTest::addColumn<QString>("written");
+
+    // clang-format off
+    QTest::newRow("YES")                 << QByteArray("YES") << ""   << "SSL=YES";
+    QTest::newRow("NO")                  << QByteArray("NO")  << ""   << "SSL=NO";
+    QTest::newRow("0")                   << QByteArray("0")   << ""   << "SSL=0";
+    QTest::newRow("2")                   << QByteArray("2")   << ""   << "SSL=2";
+    QTest::newRow("empty")               << QByteArray()      << ""   << "SSL=";
+    QTest::newRow("YES, then NO picked") << QByteArray("YES") << "NO" << "SSL=0";
+    // clang-format on
+}
+
+void TestSetupWindows::shouldWriteTheSslValueAsReadUntilTheBoxIsChanged()
+{
+    QFETCH(QByteArray, read);
+    QFETCH(QString, picked);
+    QFETCH(QString, written);
+    const QString destination = m_dir.filePath(QStringLiteral("NET.CFG"));
+    put(destination,
+        stored("[SMTP]\r\nAPN=a\r\nServer=s\r\nPort=25\r\nSender=c@d\r\nSSL=" + read
+               + "\r\nPhone1=1\r\nEmail1=e@f\r\n"));
+    const auto window = open(Kind::Smtp);
+    typeInto(field(window.get(), "Text18"), destination);
+    QTest::mouseClick(child<QAbstractButton>(window.get(), "Command1"), Qt::LeftButton);
+    if (!picked.isEmpty())
+        pick(box(window.get(), "Combo5"), picked);
+
+    QTest::mouseClick(child<QAbstractButton>(window.get(), "Command2"), Qt::LeftButton);
+    QVERIFY(plainLines(readFile(destination)).contains(written));
+    QVERIFY(m_dialogs.questions.isEmpty()); // typing the Path is no edit to ask about
+}
+
+void TestSetupWindows::shouldAskBeforeReadReplacesWhatTheUserEdited_data()
+{
+    QTest::addColumn<bool>("written"); // Generate since the edit
+    QTest::newRow("typed into Email 2, No") << false;
+    QTest::newRow("written since: no question") << true;
+}
+
+void TestSetupWindows::shouldAskBeforeReadReplacesWhatTheUserEdited()
+{
+    QFETCH(bool, written);
+    const QString destination = m_dir.filePath(QStringLiteral("NET.CFG"));
+    const auto window = open(Kind::Mms);
+    QWidget *w = window.get();
+    typeInto(field(w, "Text13"), "two@example.org");
+    typeInto(field(w, "Text17"), destination);
+    if (written)
+        QTest::mouseClick(child<QAbstractButton>(w, "Command2"), Qt::LeftButton);
+    put(destination, stored("[MMS]\r\nAPN=a\r\nEmail2=b\r\n"));
+    m_dialogs.questions.clear();
+    m_dialogs.answers = {false};
+
+    QTest::mouseClick(child<QAbstractButton>(w, "Command1"), Qt::LeftButton);
+    QCOMPARE(m_dialogs.questions.size(), written ? 0 : 1);
+    QCOMPARE(textOf(w, "Text13"), written ? "b" : "two@example.org");
 }
 
 // --- Exit -----------------------------------------------------------------------------

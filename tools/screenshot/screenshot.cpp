@@ -42,11 +42,17 @@ const QString kCountry = QStringLiteral("Canada");
 class NoDialogs : public SetupDialogs
 {
 public:
-    void showMessage(QWidget *, const QString &title, const QString &text) override
+    void showMessage(QWidget *, const QString &title, MessageKind, const QString &text,
+                     const QString &) override
     {
         fail(QStringLiteral("unexpected message \"%1\": %2").arg(title, text));
     }
-    std::optional<QString> chooseFolder(QWidget *, const QString &title) override
+    bool ask(QWidget *, const QString &title, const QString &question) override
+    {
+        fail(QStringLiteral("unexpected question \"%1\": %2").arg(title, question));
+    }
+    std::optional<QString> chooseFolder(QWidget *, const QString &title, const QString &,
+                                        const QStringList &) override
     {
         fail(QStringLiteral("unexpected folder browser \"%1\"").arg(title));
     }
