@@ -79,8 +79,6 @@ private slots:
     void shouldOfferTheCardsAndOpenAtTheLikeliestFolder();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite();
-    void shouldStoreOnlyTheEncodedSectionReplacingAnyOldFile_data();
-    void shouldStoreOnlyTheEncodedSectionReplacingAnyOldFile();
     void shouldWriteIntoWorkingDirectoryWithoutSeparator();
     void shouldReportFailureAndLeaveTheCardAsItWas_data();
     void shouldReportFailureAndLeaveTheCardAsItWas();
@@ -223,31 +221,6 @@ void TestActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite()
     QVERIFY(stored.contains(encodeBytes("\r\nEmail1=" + email.toLatin1() + "\r\n")));
 }
 
-void TestActions::shouldStoreOnlyTheEncodedSectionReplacingAnyOldFile_data()
-{
-    QTest::addColumn<QByteArray>("previous");
-
-    QTest::newRow("no old file") << QByteArray();
-    QTest::newRow("over plain") << QByteArray("[MMS]\r\nURL=old\r\n");
-    QTest::newRow("over longer stored") << encodeBytes(QByteArray(5000, 'z'));
-}
-
-void TestActions::shouldStoreOnlyTheEncodedSectionReplacingAnyOldFile()
-{
-    QFETCH(QByteArray, previous);
-    QTemporaryDir dir;
-    const QString target = dir.filePath("NET.CFG");
-    if (!previous.isEmpty())
-        put(target, previous);
-    SmtpSettings settings;
-    settings.Server = "smtp.example.org";
-    settings.SSL = "1";
-    QCOMPARE(generate(settings, dir.filePath("notes.txt")),
-             (QStringList {"Need Phone Number Input", "Need Email Input", kSuccess}));
-    QCOMPARE(snapshot(dir.path()),
-             (QMap<QString, QByteArray> {{target, encodeBytes(ComposeNetCfg(settings))}}));
-}
-
 void TestActions::shouldWriteIntoWorkingDirectoryWithoutSeparator()
 {
     QTemporaryDir dir;
@@ -277,7 +250,6 @@ void TestActions::shouldReportFailureAndLeaveTheCardAsItWas_data()
     // clang-format off
     QTest::newRow("missing folder") << "missing/NET.CFG" << "" << "" << "";
     QTest::newRow("parent is a file") << "old.txt/NET.CFG" << "" << "" << "";
-    QTest::newRow("NET.CFG is a folder") << "sub/NET.CFG" << "" << "" << "";
     QTest::newRow("card gives back other bytes") << "NET.CFG" << "" << "" << "";
     QTest::newRow("read back differs, no old file") << "sub/NET.CFG/NET.CFG" << "" << "" << "";
     QTest::newRow("card cannot be read back") << "NET.CFG" << "I/O error" << "" << "";
