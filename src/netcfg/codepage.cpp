@@ -1,8 +1,9 @@
 #include "netcfg/codepage.h"
 
 #ifdef Q_OS_WIN
-#include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <windows.h>
 #endif
 
 #ifdef Q_OS_WIN
@@ -16,8 +17,15 @@ QByteArray toFileCodePage(QStringView text)
 
 QString fromFileCodePage(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringConverter::System);
-    return decoder.decode(bytes);
+    // MultiByteToWideChar itself: Qt's System decoder drops a last NUL byte as if it ended a C
+    // string, so a NUL would not read back as itself.
+    if (bytes.isEmpty())
+        return {};
+    const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    QString text(size, Qt::Uninitialized);
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()),
+                        reinterpret_cast<wchar_t *>(text.data()), size);
+    return text;
 }
 
 #else
