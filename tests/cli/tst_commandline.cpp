@@ -3,12 +3,30 @@
 // command that loaded one would abort.
 #include "common/recordedruns.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
+
+// What the program printed: in the local 8-bit encoding (UTF-8 on Linux, the ANSI code page on
+// Windows), and with CR LF line ends on Windows, where the C runtime writes text that way.
+QString printed(const QByteArray &bytes)
+{
+    QString text = QString::fromLocal8Bit(bytes);
+#ifdef Q_OS_WIN
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
+    return text;
+}
+
+// A message as the program prints it: its paths with the system's separators.
+QString shownPath(const QString &message, const QString &dir)
+{
+    return QDir::toNativeSeparators(QString(message).replace(QStringLiteral("{dir}"), dir));
+}
 
 struct Finished
 {
@@ -37,8 +55,7 @@ Finished runProgram(const QStringList &arguments, const QString &dir)
         return {};
     }
     return {process.exitStatus() == QProcess::CrashExit, process.exitCode(),
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+            printed(process.readAllStandardOutput()), printed(process.readAllStandardError())};
 }
 
 } // namespace
@@ -66,6 +83,11 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
 
     const QString success = QStringLiteral("Create configure file success.\n");
     const QString noFile;
+#ifdef Q_OS_WIN
+    const QString noFolder = qt_error_string(3); // ERROR_PATH_NOT_FOUND, in Windows' own words
+#else
+    const QString noFolder = QStringLiteral("No such file or directory");
+#endif
     // clang-format off
     QTest::newRow("written beside a named file, with the window's warnings")
         << QStringList{"mms", "--apn", "a", "--out", "{dir}/card.txt"} << 0 << success
@@ -77,7 +99,7 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
         << false;
     QTest::newRow("a folder that is not there")
         << QStringList{"mms", "--phone1", "1", "--email1", "e", "--out", "{dir}/missing/"} << 1 << noFile
-        << "Create configure file failed.\nCannot write {dir}/missing/NET.CFG: No such file or directory\n"
+        << "Create configure file failed.\nCannot write {dir}/missing/NET.CFG: " + noFolder + "\n"
         << false;
     QTest::newRow("unknown command")
         << QStringList{"mmms"} << 2 << noFile
@@ -133,7 +155,7 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome()
 
     const Finished finished = runProgram(arguments, card.path());
     QVERIFY(!finished.crashed);
-    QCOMPARE(finished.err, err.replace(QStringLiteral("{dir}"), card.path()));
+    QCOMPARE(finished.err, shownPath(err, card.path()));
     QCOMPARE(finished.out, out);
     QCOMPARE(finished.status, status);
     QCOMPARE(QFile::exists(card.filePath(QStringLiteral("NET.CFG"))), written);

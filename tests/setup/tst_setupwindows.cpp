@@ -849,7 +849,7 @@ void TestSetupWindows::shouldLeaveTheWindowAsItWasWhenNothingIsRead()
     QCOMPARE(stateOf(window.get()), before);
     QList<FakeDialogs::Message> messages;
     if (!message.isEmpty())
-        messages.append({kApplicationTitle, message.arg(m_dir.path())});
+        messages.append({kApplicationTitle, message.arg(QDir::toNativeSeparators(m_dir.path()))});
     QCOMPARE(m_dialogs.messages, messages);
     QCOMPARE(m_dialogs.folderTitles.size(), pathGiven ? 0 : 1);
 }
