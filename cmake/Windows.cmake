@@ -107,7 +107,7 @@ set(CST_QT_PLUGINS_DIR "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}")
 # tests/windows/wine-run runs every test executable in one Wine prefix of this build, headless
 # on the offscreen platform. Set before the tests' targets are made: a target takes the
 # emulator that is set when it is made.
-if(CMAKE_CROSSCOMPILING AND BUILD_TESTING)
+if(CMAKE_CROSSCOMPILING)
     set(CST_WINEPREFIX "${PROJECT_BINARY_DIR}/wine/prefix" CACHE PATH
         "The Wine prefix the tests run in (made on first use)")
     set(CST_LIBERATION_DIR "/usr/share/fonts/truetype/liberation2" CACHE PATH
