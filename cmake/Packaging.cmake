@@ -1,5 +1,6 @@
 # Install rules (executable, manual page, menu entry, icons, AppStream metainfo, the README
-# of the installed program) and the Debian package.
+# of the installed program) and the Debian package. Windows has its own:
+# cmake/WindowsPackaging.cmake.
 #
 #   cmake --install BUILD [--prefix DIR]   installs into the standard freedesktop places
 #   cmake --build BUILD --target package   builds camera-setting-tool_VERSION_ARCH.deb
@@ -8,8 +9,6 @@
 
 include(GNUInstallDirs)
 
-# One id names the menu entry, the icon and the metainfo, so desktops can match them.
-set(CST_APP_ID "io.github.camerasettingtool.CameraSettingTool")
 set(CST_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}/../packaging")
 cmake_path(NORMAL_PATH CST_PACKAGING_DIR)
 set(CST_METAINFO_FILE "${CST_PACKAGING_DIR}/${CST_APP_ID}.metainfo.xml")

@@ -27,6 +27,18 @@ test_packages=(
     dosfstools exfatprogs fusefat exfat-fuse
 )
 
+# Debian packages of the Windows build (tools/build-windows): the MinGW-w64 cross compiler
+# (posix threads), Wine to run the program and its tests, NSIS for the installer, icotool for
+# the icon, and the stand-in fonts of the tests (tests/windows/stand-in-fonts); Wine's own
+# Tahoma for its dialogs.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine64 nsis icoutils python3-fonttools fonts-wine
+)
+
+# What building Qt and libcurl for Windows from Debian's sources needs besides (apt-get source).
+toolchain_build_packages=(dpkg-dev xz-utils)
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"

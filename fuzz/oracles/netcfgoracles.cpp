@@ -101,15 +101,20 @@ QString toText(QByteArrayView bytes, int decoding)
     }
 }
 
-// Characters as the code page counts them: a surrogate pair is one character.
+// Characters as the code page counts them: a surrogate pair is one character, except to
+// Windows' own conversion, which writes a byte for each half of it.
 qsizetype characterCount(QStringView text)
 {
+#ifdef Q_OS_WIN
+    return text.size();
+#else
     qsizetype count = 0;
     for (qsizetype i = 0; i < text.size(); ++i, ++count) {
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
     }
     return count;
+#endif
 }
 
 template<std::size_t N>

@@ -6,6 +6,7 @@
 #include "setup/wrappinglabel.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -151,6 +152,13 @@ void TestCaptions::shouldShowEveryEnglishCaptionWhole_data()
 
 void TestCaptions::shouldShowEveryEnglishCaptionWhole()
 {
+#ifdef Q_OS_WIN
+    // Under Wine the offscreen platform measures Liberation, hinted to whole pixels by FreeType,
+    // which draws these captions 1 or 2 pixels wider than Linux does; Windows' own platform
+    // measures its own fonts.
+    if (QGuiApplication::platformName() == u"offscreen")
+        QSKIP("the offscreen platform of Windows measures other fonts than Windows draws");
+#endif
     QFETCH(QString, window);
     SslValue ssl;
     std::unique_ptr<QWidget> made;

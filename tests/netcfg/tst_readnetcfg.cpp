@@ -2,11 +2,14 @@
 #include "netcfg/netcfg.h"
 #include "netcfg/readnetcfg.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -112,19 +115,26 @@ void TestReadNetCfg::shouldOpenOnlyARegularFileWithinTheLimit()
     QFETCH(QString, standing);
     QFETCH(QString, error);
 
+#ifdef Q_OS_WIN
+    if (standing != u"huge")
+        QSKIP("Windows has no FIFO and no /dev/zero, and QFile::link makes a .lnk shortcut");
+#endif
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = standing.startsWith(u'/') ? standing : dir.filePath("NET.CFG");
     put(dir.filePath("settings"), encodeBytes("[SMTP]\r\n"));
     if (standing == u"link")
         QVERIFY(QFile::link(dir.filePath("settings"), path));
+#ifndef Q_OS_WIN
     if (standing == u"fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
     QFile huge(path); // sparse: takes no room
     if (standing == u"huge")
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 32));
 
-    QCOMPARE(ReadNetCfg(path).reason(), error.contains(u"%1") ? error.arg(dir.path()) : error);
+    QCOMPARE(ReadNetCfg(path).reason(),
+             QDir::toNativeSeparators(error.contains(u"%1") ? error.arg(dir.path()) : error));
 }
 
 QTEST_GUILESS_MAIN(TestReadNetCfg)

@@ -748,8 +748,10 @@ void TestSetupWindows::shouldLeaveTheWindowAsItWasWhenNothingIsRead()
     QCOMPARE(stateOf(window.get()), before);
     QList<FakeDialogs::Message> messages;
     if (!message.isEmpty())
-        messages.append(
-            {kApplicationTitle, message.contains(u"%1") ? message.arg(m_dir.path()) : message});
+        messages.append({kApplicationTitle,
+                         message.contains(u"%1")
+                             ? message.arg(QDir::toNativeSeparators(m_dir.path()))
+                             : message});
     QCOMPARE(m_dialogs.messages, messages);
     QCOMPARE(m_dialogs.folderTitles.size(), pathGiven ? 0 : 1);
 }

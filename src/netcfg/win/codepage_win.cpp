@@ -1,7 +1,8 @@
 #include "netcfg/codepage.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <windows.h>
 
 QByteArray toFileCodePage(QStringView text)
 {
@@ -12,6 +13,13 @@ QByteArray toFileCodePage(QStringView text)
 
 QString fromFileCodePage(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringConverter::System);
-    return decoder.decode(bytes);
+    // MultiByteToWideChar itself: Qt's System decoder drops a last NUL byte as if it ended a C
+    // string, so a NUL would not read back as itself.
+    if (bytes.isEmpty())
+        return {};
+    const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    QString text(size, Qt::Uninitialized);
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()),
+                        reinterpret_cast<wchar_t *>(text.data()), size);
+    return text;
 }
