@@ -7,6 +7,11 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -163,7 +168,11 @@ int runCommandLine(int argc, char *argv[])
     QCoreApplication::setApplicationName(kProgram);
     QCoreApplication::setApplicationVersion(QStringLiteral(CST_VERSION));
     Arguments arguments {QCoreApplication::arguments(), {}};
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    // Standard input as bytes, as a stored NET.CFG or a password is: the C runtime would
+    // otherwise take CR LF for a line end and Ctrl+Z for the end.
+    _setmode(_fileno(stdin), _O_BINARY);
+#else
     for (int i = 0; i < argc; ++i)
         arguments.raw.append(QByteArray(argv[i]));
 #endif

@@ -61,10 +61,9 @@ void TestCardWriteWindows::shouldReplaceTheFileOrLeaveTheCardAsItWas()
     });
     const QMap<QString, QByteArray> before = snapshot(dir.path());
 
-    QString error;
-    const bool written = StoredFileWriter().write(target, "new", &error);
-    QCOMPARE(error, reason.isEmpty() ? reason : reason.arg(target));
-    QCOMPARE(written, reason.isEmpty());
+    const Result<void> written = StoredFileWriter().write(target, "new");
+    QCOMPARE(written.reason(), reason.isEmpty() ? reason : reason.arg(target));
+    QCOMPARE(written.ok(), reason.isEmpty());
     // The new file alone, or the card as it was: no temporary file either way.
     const QMap<QString, QByteArray> replaced {{dir.filePath("NET.CFG"), "new"}};
     QCOMPARE(snapshot(dir.path()), reason.isEmpty() ? replaced : before);

@@ -74,8 +74,29 @@ struct HeldConsoleEvents
     }
 };
 
-// Security for a new temporary file: only its owner may open it, whatever the folder grants,
-// until it has the rights that the final file is to have (keepRights).
+// The current user's SID as text ("S-1-5-21-..."); empty when the token does not tell.
+QString currentUserSid()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return {};
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    QByteArray buffer(qsizetype(size), Qt::Uninitialized);
+    QString sid;
+    LPWSTR text = nullptr;
+    if (size > 0 && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)
+        && ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER *>(buffer.data())->User.Sid, &text)) {
+        sid = QString::fromWCharArray(text);
+        LocalFree(text);
+    }
+    CloseHandle(token);
+    return sid;
+}
+
+// Security for a new temporary file: only the user who writes it may open it, whatever the
+// folder grants, until it has the rights that the final file is to have (keepRights). Where
+// the user is not known, the folder's rights apply.
 struct PrivateFile
 {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
@@ -83,8 +104,11 @@ struct PrivateFile
 
     PrivateFile()
     {
-        if (ConvertStringSecurityDescriptorToSecurityDescriptorW(
-                L"D:P(A;;FA;;;OW)", SDDL_REVISION_1, &descriptor, nullptr))
+        const QString sid = currentUserSid();
+        const QString sddl = QStringLiteral("D:P(A;;FA;;;%1)").arg(sid);
+        if (!sid.isEmpty()
+            && ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                reinterpret_cast<LPCWSTR>(sddl.utf16()), SDDL_REVISION_1, &descriptor, nullptr))
             attributes.lpSecurityDescriptor = descriptor;
     }
     PrivateFile(const PrivateFile &) = delete;
@@ -227,7 +251,10 @@ Result<void> platform::replaceFile(const QString &path, const QByteArray &bytes,
         // Closed first: Windows does not delete a file that is still open.
         if (temporary.file.isOpen())
             CloseHandle(std::exchange(temporary.file.h, INVALID_HANDLE_VALUE));
-        DeleteFileW(win::wide(temporary.path));
+        if (!DeleteFileW(win::wide(temporary.path)))
+            return Failure {written.reason()
+                            + QStringLiteral("\nCannot remove the temporary file %1: %2")
+                                  .arg(temporary.path, win::systemText(GetLastError()))};
     }
     return written;
 }
