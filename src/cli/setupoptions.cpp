@@ -130,6 +130,9 @@ SetupOptions<Settings>::SetupOptions(QCommandLineParser &parser)
 template<typename Settings>
 Result<SetupModel<Settings>> SetupOptions<Settings>::setup(const QCommandLineParser &parser) const
 {
+    if (!parser.positionalArguments().isEmpty())
+        return Failure {u"unexpected argument \"%1\": values go after their option, quoted where "
+                        "they hold spaces."_s.arg(parser.positionalArguments().first())};
     if (parser.isSet(m_operator) && !parser.isSet(m_country))
         return Failure {u"--operator needs --country."_s};
     SetupModel<Settings> setup = openedSetup<Settings>();

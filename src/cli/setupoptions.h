@@ -22,7 +22,7 @@ public:
     explicit SetupOptions(QCommandLineParser &parser);
 
     // The setup of the parsed options, or what is wrong with them, in words for the user:
-    // an unknown country or operator, a bad --ssl, a value with a control character, a
+    // an argument that belongs to no option, an unknown country or operator, a bad --ssl, a value with a control character, a
     // password given twice or a password file that cannot be read.
     Result<SetupModel<Settings>> setup(const QCommandLineParser &parser) const;
 

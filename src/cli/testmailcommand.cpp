@@ -32,12 +32,6 @@ int testMailCommand(const Arguments &arguments)
     if (const std::optional<int> status
         = parseCommand(parser, help, command, u"test-mail [options]"_s, arguments.decoded))
         return *status;
-    if (!parser.positionalArguments().isEmpty()) {
-        return usageError(
-            command,
-            u"unexpected argument \"%1\": values go after their option, "
-            "quoted where they hold spaces."_s.arg(parser.positionalArguments().first()));
-    }
     const Result<SetupModel<SmtpSettings>> setup = options.setup(parser);
     if (!setup)
         return usageError(command, setup.reason());

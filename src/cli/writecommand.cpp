@@ -46,12 +46,6 @@ template<typename Settings> int writeCommand(const Arguments &arguments)
     if (const std::optional<int> status = parseCommand(
             parser, help, command, command + u" [options] --out PATH"_s, arguments.decoded))
         return *status;
-    if (!parser.positionalArguments().isEmpty()) {
-        return usageError(
-            command,
-            u"unexpected argument \"%1\": values go after their option, "
-            "quoted where they hold spaces."_s.arg(parser.positionalArguments().first()));
-    }
     if (!parser.isSet(out)) {
         return usageError(command,
                           u"--out PATH is missing: name the card's folder, or the NET.CFG "
