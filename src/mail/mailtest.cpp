@@ -254,9 +254,66 @@ MailTestResult failure(MailStep step, const QString &message)
     return {false, 0, step, message};
 }
 
+struct EasyDeleter
+{
+    void operator()(CURL *easy) const { curl_easy_cleanup(easy); }
+};
+struct MultiDeleter
+{
+    void operator()(CURLM *multi) const { curl_multi_cleanup(multi); }
+};
+struct ListDeleter
+{
+    void operator()(curl_slist *list) const { curl_slist_free_all(list); }
+};
+
+// SSL YES: TLS from the first byte; NO: plain SMTP that never asks for STARTTLS.
+QByteArray mailUrl(const MailAccount &account)
+{
+    const QString host
+        = account.server.contains(u':') ? u'[' + account.server + u']' : account.server;
+    return u"%1://%2:%3"_s.arg(account.ssl ? u"smtps"_s : u"smtp"_s, host, account.port).toUtf8();
+}
+
+// Whether the server shows a certificate issued by itself: a second, short connection that
+// checks nothing and only looks at the certificate. For Windows' secure channel, which gives
+// one reason ("untrusted root") for a self-signed certificate and an unknown authority alike.
+bool showsSelfSignedCertificate(Run &run)
+{
+    const std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
+    if (!easy)
+        return false;
+    CURL *const e = easy.get();
+    const QByteArray url = mailUrl(run.account);
+    curl_easy_setopt(e, CURLOPT_URL, url.constData());
+    curl_easy_setopt(e, CURLOPT_CONNECT_ONLY, 1L);
+    curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 0L);
+    curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 0L);
+    curl_easy_setopt(e, CURLOPT_CERTINFO, 1L);
+    curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, 5000L);
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(e, CURLOPT_XFERINFOFUNCTION, onProgress); // Cancel ends it too
+    curl_easy_setopt(e, CURLOPT_XFERINFODATA, &run);
+    curl_certinfo *certificates = nullptr;
+    if (curl_easy_perform(e) != CURLE_OK
+        || curl_easy_getinfo(e, CURLINFO_CERTINFO, &certificates) != CURLE_OK || !certificates
+        || certificates->num_of_certs < 1)
+        return false;
+    QByteArray subject, issuer;
+    for (const curl_slist *field = certificates->certinfo[0]; field; field = field->next) {
+        const QByteArray line(field->data);
+        if (line.startsWith("Subject:"))
+            subject = line.mid(8);
+        else if (line.startsWith("Issuer:"))
+            issuer = line.mid(7);
+    }
+    return !subject.isEmpty() && subject == issuer;
+}
+
 // Why libcurl did not trust the server's certificate, in words that follow "the server's
 // certificate ...".
-QString certificateFault(CURL *easy, const char *curlWords)
+QString certificateFault(Run &run, CURL *easy, const char *curlWords)
 {
     long verification = 0;
     curl_easy_getinfo(easy, CURLINFO_SSL_VERIFYRESULT, &verification);
@@ -275,11 +332,15 @@ QString certificateFault(CURL *easy, const char *curlWords)
     default:
         break;
     }
+    // Windows' secure channel: its error's name in curl's words.
     const QByteArray words(curlWords);
     if (words.contains("target host name") || words.contains("SEC_E_WRONG_PRINCIPAL"))
         return u"was issued for another name"_s;
-    if (words.contains("SEC_E_UNTRUSTED_ROOT"))
-        return u"comes from an authority this computer does not know"_s;
+    if (words.contains("UNTRUSTED_ROOT")) {
+        return showsSelfSignedCertificate(run)
+            ? u"is self-signed"_s
+            : u"comes from an authority this computer does not know"_s;
+    }
     return u"could not be verified"_s;
 }
 
@@ -365,7 +426,7 @@ MailTestResult conclude(Run &run, CURL *easy, CURLcode code, const char *curlWor
         return failure(step,
                        u"The secure connection to %1 is not trusted: the server's certificate "
                        "%2. The camera may still accept it."_s.arg(
-                           account.server, certificateFault(easy, curlWords)));
+                           account.server, certificateFault(run, easy, curlWords)));
     case CURLE_LOGIN_DENIED:
         return failure(step,
                        u"The server refused the account or password of %1 (%2). Many providers "
@@ -407,19 +468,6 @@ MailTestResult conclude(Run &run, CURL *easy, CURLcode code, const char *curlWor
                    u"The test failed while %1: %2."_s.arg(
                        mailStepWords(step), QString::fromUtf8(curl_easy_strerror(code))));
 }
-
-struct EasyDeleter
-{
-    void operator()(CURL *easy) const { curl_easy_cleanup(easy); }
-};
-struct MultiDeleter
-{
-    void operator()(CURLM *multi) const { curl_multi_cleanup(multi); }
-};
-struct ListDeleter
-{
-    void operator()(curl_slist *list) const { curl_slist_free_all(list); }
-};
 
 } // namespace
 
@@ -498,11 +546,7 @@ MailTestResult runMailTest(const MailAccount &account, const MailTestOptions &op
     if (!easy || !multi)
         return failure(MailStep::Checking, u"The mail library could not be started."_s);
 
-    // SSL YES: TLS from the first byte; NO: plain SMTP that never asks for STARTTLS.
-    const QString host
-        = account.server.contains(u':') ? u'[' + account.server + u']' : account.server;
-    const QByteArray url
-        = u"%1://%2:%3"_s.arg(account.ssl ? u"smtps"_s : u"smtp"_s, host, account.port).toUtf8();
+    const QByteArray url = mailUrl(account);
     std::unique_ptr<curl_slist, ListDeleter> recipients;
     for (const QString &recipient : run.recipients) {
         const QByteArray address = ('<' + recipient + '>').toUtf8();
@@ -532,8 +576,15 @@ MailTestResult runMailTest(const MailAccount &account, const MailTestOptions &op
     curl_easy_setopt(e, CURLOPT_READFUNCTION, onRead);
     curl_easy_setopt(e, CURLOPT_READDATA, &run);
     curl_easy_setopt(e, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(run.message.size()));
-    if (!options.caFile.isEmpty())
-        curl_easy_setopt(e, CURLOPT_CAINFO, QFile::encodeName(options.caFile).constData());
+    if (!options.caFile.isEmpty()) {
+#ifdef _WIN32
+        // libcurl for Windows (built with Unicode) takes file names in UTF-8.
+        const QByteArray caFile = options.caFile.toUtf8();
+#else
+        const QByteArray caFile = QFile::encodeName(options.caFile);
+#endif
+        curl_easy_setopt(e, CURLOPT_CAINFO, caFile.constData());
+    }
     curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, limitMs);
     // Also bounds the wait for the reply to QUIT, which the overall limit does not cover.
     curl_easy_setopt(e, CURLOPT_SERVER_RESPONSE_TIMEOUT,

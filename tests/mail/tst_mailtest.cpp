@@ -45,6 +45,9 @@ void TestMailTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     START_MAIL_SERVERS(m_servers, m_dir.path());
+    // The test CA again, under a name that is not ASCII.
+    QVERIFY(
+        QFile::copy(m_dir.filePath(u"cert.pem"_s), m_dir.filePath(u"Zertifikat für Tests.pem"_s)));
 }
 
 void TestMailTest::cleanupTestCase()
@@ -102,7 +105,7 @@ void TestMailTest::shouldNameTheStepThatFailed_data()
     QTest::addColumn<bool>("ssl");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QStringList>("recipients");
-    QTest::addColumn<bool>("trustTheTestCa");
+    QTest::addColumn<QString>("caFile"); // made by smtpserver.py; empty: the system's
     QTest::addColumn<int>("timeLimit"); // seconds
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("message"); // %1: the server's port
@@ -115,42 +118,45 @@ void TestMailTest::shouldNameTheStepThatFailed_data()
     const QStringList a {u"a@example.org"_s}, ab {u"a@example.org"_s, u"b@example.org"_s}, none;
     // clang-format off
     QTest::newRow("accepted") << "plain" << false << kPassword
-        << QStringList{"a@example.org", "", "b@example.org"} << false << 30 << sent
+        << QStringList{"a@example.org", "", "b@example.org"} << "" << 30 << sent
         << "The server accepted the test e-mail for 2 recipients." << ab;
-    QTest::newRow("accepted over SSL") << "tls" << true << kPassword << a << true << 30
+    QTest::newRow("accepted over SSL") << "tls" << true << kPassword << a << "Zertifikat für Tests.pem" << 30
         << securing + " > logging in > sending the test e-mail"
         << "The server accepted the test e-mail for 1 recipient." << a;
-    QTest::newRow("wrong password") << "plain" << false << "Tr41l-cam" << a << false << 30 << login
+    QTest::newRow("wrong password") << "plain" << false << "Tr41l-cam" << a << "" << 30 << login
         << "The server refused the account or password of camera@example.org (535 5.7.8 "
            "Authentication credentials invalid). Many providers need an app password for "
            "devices: make one in the account's security settings and enter it as the Password."
         << none;
-    QTest::newRow("unknown host") << "mail.camera.invalid" << false << kPassword << a << false << 30
+    QTest::newRow("unknown host") << "mail.camera.invalid" << false << kPassword << a << "" << 30
         << "looking up the server"
         << "The server name mail.camera.invalid cannot be found. Check the Server, and that "
            "this computer is online." << none;
-    QTest::newRow("closed port") << "closed" << false << kPassword << a << false << 30
+    QTest::newRow("closed port") << "closed" << false << kPassword << a << "" << 30
         << "looking up the server > connecting"
         << "Nothing answers on port %1 of 127.0.0.1. Check the Server and the Port." << none;
-    QTest::newRow("SSL YES, plain server") << "plain" << true << kPassword << a << true << 30
+    QTest::newRow("SSL YES, plain server") << "plain" << true << kPassword << a << "cert.pem" << 30
         << securing << "The secure connection to 127.0.0.1 on port %1 failed." << none;
-    QTest::newRow("SSL NO, TLS server") << "tls" << false << kPassword << a << true << 1 << login
+    QTest::newRow("SSL NO, TLS server") << "tls" << false << kPassword << a << "cert.pem" << 1 << login
         << "The time limit of 1 second passed: port %1 of 127.0.0.1 accepted the connection, but "
            "no mail server greeted. If this is the server's SSL port (usually 465), set SSL to YES."
         << none;
-    QTest::newRow("self-signed certificate") << "tls" << true << kPassword << a << false << 30
-        << securing << "The secure connection to 127.0.0.1 is not trusted: the server's "
-                       "certificate is self-signed. The camera may still accept it." << none;
+    const QString selfSigned = u"The secure connection to 127.0.0.1 is not trusted: the server's "
+                               "certificate is self-signed. The camera may still accept it."_s;
+    QTest::newRow("self-signed certificate") << "tls" << true << kPassword << a << "" << 30
+        << securing << selfSigned << none;
+    QTest::newRow("self-signed, another CA trusted") << "tls" << true << kPassword << a
+        << "other.pem" << 30 << securing << selfSigned << none;
     QTest::newRow("refused recipient") << "plain" << false << kPassword
-        << QStringList{"a@example.org", "refused@example.org", "b@example.org"} << false << 30 << sent
+        << QStringList{"a@example.org", "refused@example.org", "b@example.org"} << "" << 30 << sent
         << "The server refused the recipient refused@example.org (550 5.1.1 <refused@example.org>: "
            "no such mailbox). It accepted the test e-mail for the other 2 recipients." << ab;
-    QTest::newRow("login only after STARTTLS") << "starttls" << false << kPassword << a << false << 30
+    QTest::newRow("login only after STARTTLS") << "starttls" << false << kPassword << a << "" << 30
         << login << "The server on port %1 of 127.0.0.1 offers no login on this connection, so it "
                     "cannot check the account and password. It offers one only after switching to "
                     "encryption (STARTTLS), which the camera does not do: set SSL to YES and use "
                     "the server's SSL port, usually 465." << none;
-    QTest::newRow("time limit") << "silent" << true << kPassword << a << true << 1 << securing
+    QTest::newRow("time limit") << "silent" << true << kPassword << a << "cert.pem" << 1 << securing
         << "The time limit of 1 second passed while securing the connection." << none;
     // clang-format on
 }
@@ -161,7 +167,7 @@ void TestMailTest::shouldNameTheStepThatFailed()
     QFETCH(bool, ssl);
     QFETCH(QString, password);
     QFETCH(QStringList, recipients);
-    QFETCH(bool, trustTheTestCa);
+    QFETCH(QString, caFile);
     QFETCH(int, timeLimit);
     QFETCH(QString, steps);
     QFETCH(QString, message);
@@ -170,8 +176,17 @@ void TestMailTest::shouldNameTheStepThatFailed()
     MailAccount tested = account(server, ssl);
     tested.password = password;
     tested.recipients = recipients;
+#ifdef Q_OS_WIN
+    // Two ways in which Wine's secure channel differs from Windows' own.
+    if (ssl && caFile.isEmpty() && server == u"tls")
+        QSKIP("Wine's secure channel checks no certificate by itself; the row with a CA file "
+              "covers libcurl's own check");
+    if (ssl && server == u"plain")
+        QSKIP("Wine's secure channel waits for the rest of a TLS record that a plain server "
+              "never sends");
+#endif
     const MailTestOptions options {std::chrono::seconds(timeLimit),
-                                   trustTheTestCa ? m_dir.filePath(u"cert.pem"_s) : QString()};
+                                   caFile.isEmpty() ? QString() : m_dir.filePath(caFile)};
     QStringList reported;
     QString dialogue;
     QElapsedTimer clock;
