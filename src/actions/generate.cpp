@@ -2,6 +2,7 @@
 
 #include "netcfg/destination.h"
 #include "netcfg/faithful.h"
+#include "netcfg/listing.h"
 #include "netcfg/netcfg.h"
 #include "netcfg/section.h"
 
@@ -50,13 +51,9 @@ template<typename Settings> bool confirmConnection(ActionHost &host, const Setti
     }
     if (empty.isEmpty())
         return true;
-    const QString names = empty.size() == 1
-        ? empty.front()
-        : empty.first(empty.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ")
-            + empty.back();
     return host.confirm(
         QStringLiteral("The camera needs %1 to connect, and %2 empty. Write NET.CFG anyway?")
-            .arg(names, empty.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are")));
+            .arg(listed(empty), empty.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are")));
 }
 
 // The values checked, then the file written: why it was not, or nothing.

@@ -3,6 +3,7 @@
 #include "actions/choosefolder.h"
 #include "carriers/carriers.h"
 #include "netcfg/destination.h"
+#include "netcfg/listing.h"
 #include "netcfg/readnetcfg.h"
 
 #include <type_traits>
@@ -13,15 +14,12 @@ void reportRepeatedKeys(ActionHost &host, const QStringList &keys)
 {
     if (keys.isEmpty())
         return;
-    host.showMessage(
-        MessageKind::Warning,
-        keys.size() == 1
-            ? QStringLiteral("This NET.CFG gives %1 more than once; the window shows "
-                             "its first value.")
-                  .arg(keys.front())
-            : QStringLiteral("This NET.CFG gives %1 and %2 more than once; the "
-                             "window shows the first value of each.")
-                  .arg(keys.first(keys.size() - 1).join(QStringLiteral(", ")), keys.back()));
+    host.showMessage(MessageKind::Warning,
+                     (keys.size() == 1 ? QStringLiteral("This NET.CFG gives %1 more than once; "
+                                                        "the window shows its first value.")
+                                       : QStringLiteral("This NET.CFG gives %1 more than once; "
+                                                        "the window shows the first value of each."))
+                         .arg(listed(keys)));
 }
 
 template<typename Settings>

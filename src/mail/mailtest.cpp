@@ -1,6 +1,7 @@
 #include "mail/mailtest.h"
 
 #include "mail/smtpdialogue.h"
+#include "netcfg/listing.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -83,13 +84,6 @@ QStringList filled(const QStringList &recipients)
             filled.append(recipient);
     }
     return filled;
-}
-
-QString listed(const QStringList &items)
-{
-    if (items.size() < 2)
-        return items.join(QString());
-    return QStringList(items.mid(0, items.size() - 1)).join(u", "_s) + u" and "_s + items.last();
 }
 
 QString recipientsWord(int count)

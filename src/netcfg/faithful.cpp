@@ -1,6 +1,7 @@
 #include "netcfg/faithful.h"
 
 #include "netcfg/codepage.h"
+#include "netcfg/listing.h"
 #include "netcfg/netcfg.h"
 
 #include <QSet>
@@ -54,15 +55,6 @@ QString shown(const QString &text)
                 + QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
     }
     return u'"' + text + u'"';
-}
-
-// "A", "A and B", "A, B and C".
-QString listed(const QStringList &items)
-{
-    if (items.size() < 2)
-        return items.join(QString());
-    return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ")
-        + items.back();
 }
 
 } // namespace
