@@ -55,9 +55,8 @@ QString describe(const QString &text)
 } // namespace
 
 CaptionOracle::CaptionOracle()
-    : m_ssl(std::make_unique<SslValue>())
-    , m_mms(std::make_unique<MmsWindow>())
-    , m_smtp(std::make_unique<SmtpWindow>(*m_ssl))
+    : m_mms(std::make_unique<MmsWindow>(m_mmsKept))
+    , m_smtp(std::make_unique<SmtpWindow>(m_smtpKept))
 { }
 
 CaptionOracle::~CaptionOracle() = default;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "netcfg/settings.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -7,7 +9,6 @@
 
 class MmsWindow;
 class SmtpWindow;
-struct SslValue;
 
 namespace oracles {
 
@@ -26,7 +27,8 @@ public:
     QString check(QByteArrayView input);
 
 private:
-    std::unique_ptr<SslValue> m_ssl;
+    MmsSettings m_mmsKept;
+    SmtpSettings m_smtpKept;
     std::unique_ptr<MmsWindow> m_mms;
     std::unique_ptr<SmtpWindow> m_smtp;
 };

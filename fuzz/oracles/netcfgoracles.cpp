@@ -5,6 +5,7 @@
 #include "netcfg/faithful.h"
 #include "netcfg/netcfg.h"
 #include "netcfg/readnetcfg.h"
+#include "netcfg/section.h"
 
 #include <QList>
 #include <QSet>
@@ -244,22 +245,28 @@ QString checkReadBack(const QByteArray &plain, const QByteArray &header,
 }
 
 template<typename Settings>
-Settings fill(const QStringList &values, QString Settings::*const *members, std::size_t count)
+Settings fill(const QStringList &values, const KeyMember<Settings> *members, std::size_t count)
 {
     Settings settings;
     for (std::size_t i = 0; i < count; ++i)
-        settings.*members[i] = values.at(qsizetype(i));
+        keyOf(members[i]).setFileValue(settings, values.at(qsizetype(i)));
     return settings;
 }
 
+template<typename Settings>
+QString valueOf(const Settings &settings, const KeyMember<Settings> &member)
+{
+    return keyOf(member).fileValue(settings);
+}
+
 // clang-format off
-QString MmsSettings::*const kMmsMembers[] = {
+const KeyMember<MmsSettings> kMmsMembers[] = {
     &MmsSettings::URL, &MmsSettings::APN, &MmsSettings::IP, &MmsSettings::Port,
     &MmsSettings::Phone1, &MmsSettings::Phone2, &MmsSettings::Phone3, &MmsSettings::Phone4,
     &MmsSettings::Phone5, &MmsSettings::Email1, &MmsSettings::Email2, &MmsSettings::Email3,
     &MmsSettings::Email4, &MmsSettings::Email5, &MmsSettings::APNAccount, &MmsSettings::APNPassword,
 };
-QString SmtpSettings::*const kSmtpMembers[] = {
+const KeyMember<SmtpSettings> kSmtpMembers[] = {
     &SmtpSettings::APN, &SmtpSettings::Server, &SmtpSettings::Port, &SmtpSettings::Sender,
     &SmtpSettings::Password, &SmtpSettings::Email1, &SmtpSettings::Email2, &SmtpSettings::Email3,
     &SmtpSettings::Email4, &SmtpSettings::Email5, &SmtpSettings::SSL, &SmtpSettings::Phone1,
@@ -272,7 +279,7 @@ QString SmtpSettings::*const kSmtpMembers[] = {
 // repeated key; past the camera's limit it refuses the file as too large.
 template<typename Settings, std::size_t N>
 QString checkReadsBackAsWritten(const QByteArray &plain, const QStringList &values,
-                                QString Settings::*const (&members)[N])
+                                const KeyMember<Settings> (&members)[N])
 {
     for (const QString &value : values) {
         if (!unfaithfulCharacters(value).isEmpty())
@@ -298,8 +305,10 @@ QString checkReadsBackAsWritten(const QByteArray &plain, const QStringList &valu
         return QStringLiteral("the written file repeats %1").arg(read->repeatedKeys.join(u' '));
     const Settings &settings = *readSettings;
     for (std::size_t i = 0; i < N; ++i) {
-        if (settings.*members[i] != values.at(qsizetype(i)))
-            return QStringLiteral("value %1 reads back as %2").arg(i).arg(settings.*members[i]);
+        if (valueOf(settings, members[i]) != values.at(qsizetype(i)))
+            return QStringLiteral("value %1 reads back as %2")
+                .arg(i)
+                .arg(valueOf(settings, members[i]));
     }
     return {};
 }
@@ -317,11 +326,11 @@ QString checkReadsAnyBytes(QByteArrayView stored)
         return {};
     QStringList values;
     if (const auto *mms = std::get_if<MmsSettings>(&read->settings)) {
-        for (QString MmsSettings::*member : kMmsMembers)
-            values.append(mms->*member);
+        for (const KeyMember<MmsSettings> &member : kMmsMembers)
+            values.append(valueOf(*mms, member));
     } else {
-        for (QString SmtpSettings::*member : kSmtpMembers)
-            values.append(std::get<SmtpSettings>(read->settings).*member);
+        for (const KeyMember<SmtpSettings> &member : kSmtpMembers)
+            values.append(valueOf(std::get<SmtpSettings>(read->settings), member));
     }
     for (const QString &value : std::as_const(values)) {
         if (value.contains(u'\r') || value.contains(u'\n'))

@@ -51,7 +51,7 @@ template<> const FieldMap<SmtpSettings> &fieldMap()
             {"Text15", &S::Email4},
             {"Text16", &S::Email5},
             {"Text17", &S::Password},
-            {"Combo5", &S::SSL}, // the SSL box: "YES" or "NO"
+            {"Combo5", &S::SSL}, // the SSL box: "YES", "NO" or a file's other value
         },
     };
     // clang-format on

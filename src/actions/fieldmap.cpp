@@ -4,16 +4,40 @@
 
 namespace {
 
-template<typename Settings> const SectionKey<Settings> *keyOf(QString Settings::*value)
+// The text of a key's control for the value settings hold.
+template<typename Settings>
+QString controlText(const SectionKey<Settings> &key, const Settings &settings)
 {
-    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
-        if (key.value == value)
-            return &key;
-    }
-    return nullptr;
+    if (const auto ssl = std::get_if<Ssl Settings::*>(&key.member))
+        return sslBoxText(settings.**ssl);
+    return key.fileValue(settings);
 }
 
 } // namespace
+
+QString sslBoxText(const Ssl &ssl)
+{
+    switch (ssl.choice()) {
+    case Ssl::Yes:
+        return kSslYes;
+    case Ssl::No:
+        return kSslNo;
+    case Ssl::Kept:
+        break;
+    }
+    return ssl.fileValue();
+}
+
+Ssl sslOfBoxText(const QString &text, const Ssl &held)
+{
+    if (text == sslBoxText(held))
+        return held;
+    if (text == kSslYes)
+        return Ssl::yes();
+    if (text == kSslNo)
+        return Ssl::no();
+    return held;
+}
 
 QString modeName(SettingMode mode)
 {
@@ -33,8 +57,7 @@ template<typename Settings> QStringList connectionControls()
 {
     QStringList names;
     for (const FieldRow<Settings> &field : fieldMap<Settings>().fields) {
-        const SectionKey<Settings> *key = keyOf(field.value);
-        if (key && isConnectionKey(key->filled))
+        if (isConnectionKey(keyOf(field.value).filled))
             names.append(field.control);
     }
     return names;
@@ -43,15 +66,15 @@ template<typename Settings> QStringList connectionControls()
 template<typename Settings> QString controlOf(QLatin1StringView key)
 {
     for (const FieldRow<Settings> &field : fieldMap<Settings>().fields) {
-        const SectionKey<Settings> *row = keyOf(field.value);
-        if (row && key == QLatin1StringView(row->key))
+        if (keyOf(field.value).key() == key)
             return field.control;
     }
     return {};
 }
 
 template<typename Settings>
-SetupModel<Settings> readSetup(const NamedControls &controls, SettingMode mode)
+SetupModel<Settings> readSetup(const NamedControls &controls, SettingMode mode,
+                               const Settings &kept)
 {
     const FieldMap<Settings> &map = fieldMap<Settings>();
     SetupModel<Settings> setup;
@@ -59,8 +82,13 @@ SetupModel<Settings> readSetup(const NamedControls &controls, SettingMode mode)
     setup.country = controls.text(map.countryBox);
     setup.operatorName = controls.text(map.operatorBox);
     setup.operators = controls.items(map.operatorBox);
-    for (const FieldRow<Settings> &field : map.fields)
-        setup.settings.*field.value = controls.text(field.control);
+    for (const FieldRow<Settings> &field : map.fields) {
+        const QString text = controls.text(field.control);
+        if (const auto ssl = std::get_if<Ssl Settings::*>(&field.value))
+            setup.settings.**ssl = sslOfBoxText(text, kept.**ssl);
+        else
+            setup.settings.*std::get<QString Settings::*>(field.value) = text;
+    }
     return setup;
 }
 
@@ -78,17 +106,45 @@ void showSetup(NamedControls &controls, const SetupModel<Settings> &before,
     if (after.operators != before.operators)
         controls.setItems(map.operatorBox, after.operators);
     write(map.operatorBox, before.operatorName, after.operatorName);
-    for (const FieldRow<Settings> &field : map.fields)
-        write(field.control, before.settings.*field.value, after.settings.*field.value);
+    for (const FieldRow<Settings> &field : map.fields) {
+        const SectionKey<Settings> &key = keyOf(field.value);
+        write(field.control, controlText(key, before.settings), controlText(key, after.settings));
+    }
+}
+
+template<typename Settings> void keepValues(Settings &kept, const Settings &settings)
+{
+    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+        if (std::holds_alternative<Ssl Settings::*>(key.member))
+            key.copy(settings, kept);
+    }
+}
+
+template<typename Settings> void reopen(Settings &kept)
+{
+    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+        if (const auto ssl = std::get_if<Ssl Settings::*>(&key.member)) {
+            Ssl &value = kept.**ssl;
+            if (sslBoxText(value) == kSslYes)
+                value = Ssl::yes();
+            else if (sslBoxText(value) == kSslNo)
+                value = Ssl::no();
+        }
+    }
 }
 
 template QStringList connectionControls<MmsSettings>();
 template QStringList connectionControls<SmtpSettings>();
 template QString controlOf<MmsSettings>(QLatin1StringView);
 template QString controlOf<SmtpSettings>(QLatin1StringView);
-template SetupModel<MmsSettings> readSetup(const NamedControls &, SettingMode);
-template SetupModel<SmtpSettings> readSetup(const NamedControls &, SettingMode);
+template SetupModel<MmsSettings> readSetup(const NamedControls &, SettingMode, const MmsSettings &);
+template SetupModel<SmtpSettings> readSetup(const NamedControls &, SettingMode,
+                                            const SmtpSettings &);
 template void showSetup(NamedControls &, const SetupModel<MmsSettings> &,
                         const SetupModel<MmsSettings> &);
 template void showSetup(NamedControls &, const SetupModel<SmtpSettings> &,
                         const SetupModel<SmtpSettings> &);
+template void keepValues(MmsSettings &, const MmsSettings &);
+template void keepValues(SmtpSettings &, const SmtpSettings &);
+template void reopen(MmsSettings &);
+template void reopen(SmtpSettings &);

@@ -6,54 +6,46 @@
 #include "netcfg/netcfg.h"
 #include "netcfg/section.h"
 
-#include <algorithm>
-#include <iterator>
+#include <utility>
 
 namespace {
 
 const QString kSuccess = QStringLiteral("Create configure file success.");
 const QString kFailed = QStringLiteral("Create configure file failed.");
 
-// The values without which the camera cannot connect: the access point, and where it sends
-// its pictures to.
-template<typename Settings> struct ConnectionNeeds;
-template<> struct ConnectionNeeds<MmsSettings>
-{
-    // clang-format off
-    static constexpr QString MmsSettings::*values[] = {&MmsSettings::APN, &MmsSettings::URL, &MmsSettings::IP, &MmsSettings::Port};
-    // clang-format on
+// The reminder of an expected value left empty, by the key's kind, in the order they are shown.
+// clang-format off
+const std::pair<KeyKind, const char *> kReminders[] = {
+    {KeyKind::Phone, "Need Phone Number Input"},
+    {KeyKind::Email, "Need Email Input"},
 };
-template<> struct ConnectionNeeds<SmtpSettings>
-{
-    // clang-format off
-    static constexpr QString SmtpSettings::*values[] = {&SmtpSettings::APN, &SmtpSettings::Server, &SmtpSettings::Port, &SmtpSettings::Sender};
-    // clang-format on
-};
+// clang-format on
 
 template<typename Settings> void remindOfRecipients(ActionHost &host, const Settings &settings)
 {
-    if (settings.Phone1.isEmpty())
-        host.showMessage(MessageKind::Warning, QStringLiteral("Need Phone Number Input"));
-    if (settings.Email1.isEmpty())
-        host.showMessage(MessageKind::Warning, QStringLiteral("Need Email Input"));
+    for (const auto &[kind, reminder] : kReminders) {
+        for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+            if (key.need == Need::Expected && key.kind == kind && key.isEmpty(settings))
+                host.showMessage(MessageKind::Warning, QString::fromLatin1(reminder));
+        }
+    }
 }
 
 // Whether to go on with settings that leave a value the camera needs empty: asks once, naming
 // every such value in the section's order; true when none is empty.
 template<typename Settings> bool confirmConnection(ActionHost &host, const Settings &settings)
 {
-    const auto &needs = ConnectionNeeds<Settings>::values;
     QStringList empty;
     for (const SectionKey<Settings> &key : Section<Settings>::keys) {
-        if (std::find(std::begin(needs), std::end(needs), key.value) != std::end(needs)
-            && (settings.*key.value).isEmpty())
-            empty.append(host.nameOf(QLatin1StringView(key.key)));
+        if (key.need == Need::ToConnect && key.isEmpty(settings))
+            empty.append(host.nameOf(key.key()));
     }
     if (empty.isEmpty())
         return true;
     return host.confirm(
         QStringLiteral("The camera needs %1 to connect, and %2 empty. Write NET.CFG anyway?")
-            .arg(listed(empty), empty.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are")));
+            .arg(listed(empty),
+                 empty.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are")));
 }
 
 // The values checked, then the file written: why it was not, or nothing.
@@ -63,7 +55,7 @@ Result<void> checkAndWrite(const ActionHost &host, const Settings &settings,
 {
     QList<LabelledValue> values;
     for (const SectionKey<Settings> &key : Section<Settings>::keys)
-        values.append({host.nameOf(QLatin1StringView(key.key)), settings.*key.value});
+        values.append({host.nameOf(key.key()), key.fileValue(settings)});
     if (const QStringList refused = unfaithfulValueLines(values); !refused.isEmpty())
         return Failure {refused.join(u'\n')};
 

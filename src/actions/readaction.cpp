@@ -6,8 +6,6 @@
 #include "netcfg/listing.h"
 #include "netcfg/readnetcfg.h"
 
-#include <type_traits>
-
 namespace {
 
 void reportRepeatedKeys(ActionHost &host, const QStringList &keys)
@@ -15,16 +13,19 @@ void reportRepeatedKeys(ActionHost &host, const QStringList &keys)
     if (keys.isEmpty())
         return;
     host.showMessage(MessageKind::Warning,
-                     (keys.size() == 1 ? QStringLiteral("This NET.CFG gives %1 more than once; "
-                                                        "the window shows its first value.")
-                                       : QStringLiteral("This NET.CFG gives %1 more than once; "
-                                                        "the window shows the first value of each."))
+                     (keys.size() == 1
+                          ? QStringLiteral("This NET.CFG gives %1 more than once; "
+                                           "the window shows its first value.")
+                          : QStringLiteral("This NET.CFG gives %1 more than once; "
+                                           "the window shows the first value of each."))
                          .arg(listed(keys)));
 }
 
+} // namespace
+
 template<typename Settings>
-void readInto(ActionHost &host, QString &pathText, bool edited, SslValue *ssl,
-              const std::function<void(const SetupModel<Settings> &)> &show)
+void Read(ActionHost &host, QString &pathText, bool edited,
+          const std::function<void(const SetupModel<Settings> &)> &show)
 {
     if (pathText.isEmpty()) {
         pathText = ChooseFolder(host, pathText);
@@ -49,22 +50,11 @@ void readInto(ActionHost &host, QString &pathText, bool edited, SslValue *ssl,
     if (edited
         && !host.confirm(QStringLiteral("Replace the values in the window with the card's?")))
         return;
-    if constexpr (std::is_same_v<Settings, SmtpSettings>)
-        ssl->text = settings->SSL;
     show(setupOfFile(*settings));
     reportRepeatedKeys(host, read->repeatedKeys);
 }
 
-} // namespace
-
-void Read(ActionHost &host, QString &pathText, bool edited,
-          const std::function<void(const SetupModel<MmsSettings> &)> &show)
-{
-    readInto<MmsSettings>(host, pathText, edited, nullptr, show);
-}
-
-void Read(ActionHost &host, QString &pathText, bool edited, SslValue &ssl,
-          const std::function<void(const SetupModel<SmtpSettings> &)> &show)
-{
-    readInto<SmtpSettings>(host, pathText, edited, &ssl, show);
-}
+template void Read(ActionHost &, QString &, bool,
+                   const std::function<void(const SetupModel<MmsSettings> &)> &);
+template void Read(ActionHost &, QString &, bool,
+                   const std::function<void(const SetupModel<SmtpSettings> &)> &);

@@ -2,7 +2,6 @@
 
 #include "actions/actionhost.h"
 #include "carriers/setupmodel.h"
-#include "netcfg/section.h"
 
 #include <QString>
 
@@ -21,10 +20,7 @@
 // leaves the window as it was. Otherwise show() gets the setup of the file (setupOfFile in
 // carriers/carriers.h): Auto with the country and operator that give its connection values,
 // else Manual, and every value the file's, so that Generate writes the same file again. A
-// repeated key is worth one message, after show(); a read without one says nothing. For
-// SMTP, ssl takes the file's SSL value before show(), which Generate writes while the SSL box
-// shows neither YES nor NO, or what the read put there (sslFileValue).
+// repeated key is worth one message, after show(); a read without one says nothing.
+template<typename Settings>
 void Read(ActionHost &host, QString &pathText, bool edited,
-          const std::function<void(const SetupModel<MmsSettings> &)> &show);
-void Read(ActionHost &host, QString &pathText, bool edited, SslValue &ssl,
-          const std::function<void(const SetupModel<SmtpSettings> &)> &show);
+          const std::function<void(const SetupModel<Settings> &)> &show);

@@ -11,7 +11,8 @@ Application::Application(SetupDialogs &dialogs)
             window->setFolderBrowserTitle(title);
         return window;
     };
-    m_launcher.setMmsWindowFactory([titled, &dialogs] { return titled(new MmsWindow(dialogs)); });
+    m_launcher.setMmsWindowFactory(
+        [this, titled, &dialogs] { return titled(new MmsWindow(m_mmsKept, dialogs)); });
     m_launcher.setSmtpWindowFactory(
-        [this, titled, &dialogs] { return titled(new SmtpWindow(m_ssl, dialogs)); });
+        [this, titled, &dialogs] { return titled(new SmtpWindow(m_smtpKept, dialogs)); });
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/launcherwindow.h"
-#include "netcfg/section.h"
+#include "netcfg/settings.h"
 #include "setup/setupdialogs.h"
 
-// The whole run: the launcher with the MMS and SMTP setup windows behind its tiles, and the
-// SMTP window's SSL value, which outlives every opening of that window.
+// The whole run: the launcher with the MMS and SMTP setup windows behind its tiles, and what
+// each setup window keeps from one opening to the next (the SMTP window's SSL value).
 class Application
 {
 public:
@@ -14,6 +14,7 @@ public:
     LauncherWindow &launcher() { return m_launcher; }
 
 private:
-    SslValue m_ssl;
+    MmsSettings m_mmsKept;
+    SmtpSettings m_smtpKept;
     LauncherWindow m_launcher;
 };

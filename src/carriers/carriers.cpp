@@ -3,7 +3,6 @@
 #include "carriers/profiles.h"
 
 #include <algorithm>
-#include <type_traits>
 
 namespace {
 
@@ -27,52 +26,31 @@ const Profile *findProfile(const std::vector<Profile> &table, QStringView countr
     return countryProfiles == 1 ? single : named;
 }
 
-// The values a profile holds, under the keys they feed.
-MmsSettings valuesOf(const MmsProfile &profile)
+// Whether a profile carries the group of values that fills a key.
+template<typename Profile> bool carries(const Profile &profile, Filled filled)
 {
-    MmsSettings values;
-    values.APN = profile.APN.toString();
-    values.URL = profile.URL.toString();
-    values.IP = profile.IP.toString();
-    values.Port = profile.Port.toString();
-    values.APNAccount = profile.APNAccount.toString();
-    values.APNPassword = profile.APNPassword.toString();
-    return values;
+    switch (filled) {
+    case Filled::ByUser:
+        return false;
+    case Filled::ByProfile:
+        return true;
+    case Filled::ByProfileCredentials:
+        return profile.credentials == Carried::Yes;
+    case Filled::ByProfileMailServer:
+        return profile.mailServer == Carried::Yes;
+    }
+    return false;
 }
 
-SmtpSettings valuesOf(const DataProfile &profile)
+// A profile's value for a key: the field of its column.
+template<typename Settings>
+QString columnValue(const typename Profiles<Settings>::Profile &profile, QLatin1StringView key)
 {
-    SmtpSettings values;
-    values.APN = profile.APN.toString();
-    values.APNAccount = profile.APNAccount.toString();
-    values.APNPassword = profile.APNPassword.toString();
-    values.Server = profile.Server.toString();
-    values.Port = profile.Port.toString();
-    values.SSL = profile.SSL.toString(); // the SSL box's text
-    return values;
-}
-
-bool fills(const MmsProfile &profile, Filled filled)
-{
-    return filled == Filled::ByProfile
-        || (filled == Filled::ByProfileCredentials && profile.credentials == Carried::Yes);
-}
-
-bool fills(const DataProfile &profile, Filled filled)
-{
-    return filled == Filled::ByProfile
-        || (filled == Filled::ByProfileCredentials && profile.credentials == Carried::Yes)
-        || (filled == Filled::ByProfileMailServer && profile.mailServer == Carried::Yes);
-}
-
-const MmsProfile *find(const MmsSettings *, QStringView country, QStringView operatorName)
-{
-    return findMmsProfile(country, operatorName);
-}
-
-const DataProfile *find(const SmtpSettings *, QStringView country, QStringView operatorName)
-{
-    return findDataProfile(country, operatorName);
+    for (const auto &column : Profiles<Settings>::columns) {
+        if (key == QLatin1StringView(column.key))
+            return (profile.*column.value).toString();
+    }
+    qFatal("No profile column feeds %s", key.data());
 }
 
 } // namespace
@@ -108,13 +86,15 @@ template<typename Settings>
 std::optional<ProfileValues<Settings>> profileValues(const QString &country,
                                                      const QString &operatorName)
 {
-    const auto *profile = find(static_cast<const Settings *>(nullptr), country, operatorName);
+    const auto *profile = Profiles<Settings>::find(country, operatorName);
     if (!profile)
         return std::nullopt;
-    ProfileValues<Settings> written {valuesOf(*profile), {}};
+    ProfileValues<Settings> written;
     for (const SectionKey<Settings> &key : Section<Settings>::keys) {
-        if (fills(*profile, key.filled))
-            written.keys.append(key.value);
+        if (carries(*profile, key.filled)) {
+            key.setFileValue(written.values, columnValue<Settings>(*profile, key.key()));
+            written.keys.append(&key);
+        }
     }
     return written;
 }
@@ -135,11 +115,10 @@ template<typename Settings> void ChooseOperator(SetupModel<Settings> &setup)
 {
     const auto profile = profileValues<Settings>(setup.country, setup.operatorName);
     for (const SectionKey<Settings> &key : Section<Settings>::keys) {
-        QString &value = setup.settings.*key.value;
-        if (profile && profile->keys.contains(key.value))
-            value = profile->values.*key.value;
+        if (profile && profile->keys.contains(&key))
+            key.copy(profile->values, setup.settings);
         else if (setup.mode == SettingMode::Auto && isConnectionKey(key.filled))
-            value.clear(); // hidden: nothing of an earlier pick may stay behind unseen
+            key.clear(setup.settings); // hidden: nothing of an earlier pick may stay behind unseen
     }
 }
 
@@ -152,7 +131,7 @@ template<typename Settings> void ChooseSettingMode(SetupModel<Settings> &setup, 
     setup.operatorName.clear();
     for (const SectionKey<Settings> &key : Section<Settings>::keys) {
         if (isConnectionKey(key.filled))
-            (setup.settings.*key.value).clear();
+            key.clear(setup.settings);
     }
 }
 
@@ -160,13 +139,12 @@ template<typename Settings> std::optional<OperatorPick> recogniseOperator(const 
 {
     // Whether a pick in a freshly opened window, whose connection values are empty, leaves
     // them holding the settings' values.
+    static const Settings none;
     const auto putsExactly = [&](const ProfileValues<Settings> &profile) {
         for (const SectionKey<Settings> &key : Section<Settings>::keys) {
             if (!isConnectionKey(key.filled))
                 continue;
-            const QString put
-                = profile.keys.contains(key.value) ? profile.values.*key.value : QString();
-            if (settings.*key.value != put)
+            if (!key.same(settings, profile.keys.contains(&key) ? profile.values : none))
                 return false;
         }
         return true;
@@ -202,8 +180,6 @@ template<typename Settings> SetupModel<Settings> setupOfFile(const Settings &set
     }
     // Every value the file's: the recipients and the mail server are no pick's.
     setup.settings = settings;
-    if constexpr (std::is_same_v<Settings, SmtpSettings>)
-        setup.settings.SSL = sslBoxText(settings.SSL);
     return setup;
 }
 

@@ -32,7 +32,7 @@ QStringList countryNames(const CountryTable &table);
 template<typename Settings> struct ProfileValues
 {
     Settings values;
-    QList<QString Settings::*> keys;
+    QList<const SectionKey<Settings> *> keys;
 };
 
 // The profile that a pick of this country and operator applies, looked up by whole,

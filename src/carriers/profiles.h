@@ -1,5 +1,7 @@
 #pragma once
 
+#include "netcfg/section.h"
+
 #include <QStringView>
 
 #include <vector>
@@ -10,10 +12,12 @@
 enum class Carried { No, Yes };
 
 // An operator's MMS parameters, fields named after the NET.CFG keys they feed (which window
-// field holds each key is in netcfg/fieldmap.h). The values point at static text and stay
+// field holds each key is in actions/fieldmap.h). The values point at static text and stay
 // valid for the whole run.
 struct MmsProfile
 {
+    static constexpr Carried mailServer = Carried::No; // no MMS profile names a mail server
+
     QStringView country;
     QStringView operatorName; // empty for a country whose single profile has no operator name
     QStringView APN;
@@ -37,7 +41,7 @@ struct DataProfile
     Carried mailServer;
     QStringView Server;
     QStringView Port;
-    QStringView SSL;
+    QStringView SSL; // the file's value: "0" for no encryption
 };
 
 // A (country, operator) pair that has no profile of its own and is served by another
@@ -59,3 +63,43 @@ const std::vector<ProfileAlias> &dataProfileAliases();
 // whatever the operator text is.
 const MmsProfile *findMmsProfile(QStringView country, QStringView operatorName);
 const DataProfile *findDataProfile(QStringView country, QStringView operatorName);
+
+// A column of a profile table: the key it fills (netcfg/section.h) and the row's field.
+template<typename Profile> struct ProfileColumn
+{
+    const char *key;
+    QStringView Profile::*value;
+};
+
+// The profiles of each section's window: their type, their columns and their lookup.
+template<typename Settings> struct Profiles;
+
+template<> struct Profiles<MmsSettings>
+{
+    using Profile = MmsProfile;
+    // clang-format off
+    static constexpr ProfileColumn<Profile> columns[] = {
+        {"APN", &Profile::APN}, {"URL", &Profile::URL}, {"IP", &Profile::IP}, {"Port", &Profile::Port},
+        {"APNAccount", &Profile::APNAccount}, {"APNPassword", &Profile::APNPassword},
+    };
+    // clang-format on
+    static const Profile *find(QStringView country, QStringView operatorName)
+    {
+        return findMmsProfile(country, operatorName);
+    }
+};
+
+template<> struct Profiles<SmtpSettings>
+{
+    using Profile = DataProfile;
+    // clang-format off
+    static constexpr ProfileColumn<Profile> columns[] = {
+        {"APN", &Profile::APN}, {"APNAccount", &Profile::APNAccount}, {"APNPassword", &Profile::APNPassword},
+        {"Server", &Profile::Server}, {"Port", &Profile::Port}, {"SSL", &Profile::SSL},
+    };
+    // clang-format on
+    static const Profile *find(QStringView country, QStringView operatorName)
+    {
+        return findDataProfile(country, operatorName);
+    }
+};

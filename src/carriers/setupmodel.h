@@ -18,18 +18,9 @@ template<typename Settings> struct SetupModel
     QString country; // the country box's text
     QString operatorName; // the operator box's text
     QStringList operators; // the operator box's list
-    // The section's values. SMTP: SSL holds the SSL box's text ("YES", "NO" or any other),
-    // which fileSettings() turns into the file's value.
-    Settings settings;
+    Settings settings; // the section's values, as Generate writes them
 };
 
 // A setup as its window opens, as far as Generate reads it: every value empty, and the SMTP
 // window's SSL box says "YES".
 template<typename Settings> SetupModel<Settings> openedSetup();
-
-// The settings that Generate writes: for SMTP, SSL becomes the file's value for the box's
-// text (sslFileValue, with readSsl, the SSL value of the file that the window read), which
-// also sets ssl.
-MmsSettings fileSettings(const SetupModel<MmsSettings> &setup, SslValue &ssl);
-SmtpSettings fileSettings(const SetupModel<SmtpSettings> &setup, SslValue &ssl,
-                          const std::optional<QString> &readSsl = std::nullopt);

@@ -17,15 +17,9 @@ QStringList profileLines(const CountryEntry &country, const QString &operatorNam
     const auto profile = profileValues<Settings>(country.name, operatorName);
     if (!profile)
         return {};
-    SetupModel<Settings> picked;
-    picked.settings = profile->values;
-    SslValue fresh;
-    const Settings written = fileSettings(picked, fresh);
     QStringList lines;
-    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
-        if (profile->keys.contains(key.value))
-            lines.append(QLatin1String(key.key) + u'=' + written.*key.value);
-    }
+    for (const SectionKey<Settings> *key : profile->keys)
+        lines.append(key->key() + u'=' + key->fileValue(profile->values));
     return lines;
 }
 

@@ -22,7 +22,7 @@ template<typename Settings> QString sectionText(const Settings &settings)
 {
     QString text = sectionHeader<Settings>() + u'\n';
     for (const SectionKey<Settings> &key : Section<Settings>::keys)
-        text += QLatin1String(key.key) + u'=' + escaped(settings.*key.value) + u'\n';
+        text += key.key() + u'=' + escaped(key.fileValue(settings)) + u'\n';
     return text;
 }
 

@@ -15,10 +15,13 @@ namespace cli {
 
 namespace {
 
-QString keyDescription(QLatin1StringView key, Filled filled)
+template<typename Settings> QString keyDescription(const SectionKey<Settings> &key)
 {
-    const QString written = u"Writes "_s + key + u"=<value>."_s;
-    switch (filled) {
+    if (key.kind == KeyKind::Ssl)
+        return u"yes writes SSL=1, no writes SSL=0. Left out: 1, unless --country's profile "
+               "says otherwise."_s;
+    const QString written = u"Writes "_s + key.key() + u"=<value>."_s;
+    switch (key.filled) {
     case Filled::ByUser:
         return written;
     case Filled::ByProfile:
@@ -106,20 +109,17 @@ SetupOptions<Settings>::SetupOptions(QCommandLineParser &parser)
 {
     parser.addOptions({m_country, m_operator});
     for (const SectionKey<Settings> &key : Section<Settings>::keys) {
-        const QLatin1StringView name(key.key);
-        const bool ssl = name == "SSL"_L1;
-        KeyOption option {QCommandLineOption(optionName(name)), key.value, ssl, std::nullopt};
-        option.option.setDescription(
-            ssl ? u"yes writes SSL=1, no writes SSL=0. Left out: 1, unless --country's "
-                  "profile says otherwise."_s
-                : keyDescription(name, key.filled));
-        option.option.setValueName(ssl ? u"yes|no"_s : u"value"_s);
+        const QString name = optionName(key.key());
+        KeyOption option {&key,
+                          QCommandLineOption(name, keyDescription(key),
+                                             key.kind == KeyKind::Ssl ? u"yes|no"_s : u"value"_s),
+                          std::nullopt};
         parser.addOption(option.option);
-        if (name.endsWith("Password"_L1)) {
+        if (key.kind == KeyKind::Secret) {
             option.file = QCommandLineOption(
-                optionName(name) + u"-file"_s,
+                name + u"-file"_s,
                 u"Takes --%1 from the first line of FILE (- reads standard input): the way for "
-                "scripts, since other users see the command line."_s.arg(optionName(name)),
+                "scripts, since other users see the command line."_s.arg(name),
                 u"file"_s);
             parser.addOption(*option.file);
         }
@@ -160,19 +160,18 @@ Result<SetupModel<Settings>> SetupOptions<Settings>::setup(const QCommandLinePar
         } else {
             value = parser.value(key.option);
         }
-        if (key.ssl) {
-            // The SSL box's two entries.
+        if (key.key->kind == KeyKind::Ssl) {
             if (value.compare(u"yes", Qt::CaseInsensitive) == 0)
-                value = kSslYes;
+                value = Ssl::yes().fileValue();
             else if (value.compare(u"no", Qt::CaseInsensitive) == 0)
-                value = kSslNo;
+                value = Ssl::no().fileValue();
             else
-                return Failure {u"--ssl takes yes or no, not \"%1\"."_s.arg(value)};
+                return Failure {u"%1 takes yes or no, not \"%2\"."_s.arg(name, value)};
         }
         if (const std::optional<QChar> control = controlCharacter(value))
             return Failure {u"%1 holds a control character (%2), which the window's fields do "
                             "not take either."_s.arg(name, escaped(QString(*control)))};
-        setup.settings.*key.value = value;
+        key.key->setFileValue(setup.settings, value);
     }
     return setup;
 }

@@ -22,17 +22,16 @@ public:
     explicit SetupOptions(QCommandLineParser &parser);
 
     // The setup of the parsed options, or what is wrong with them, in words for the user:
-    // an argument that belongs to no option, an unknown country or operator, a bad --ssl, a value with a control character, a
-    // password given twice or a password file that cannot be read.
+    // an argument that belongs to no option, an unknown country or operator, a bad --ssl, a value
+    // with a control character, a password given twice or a password file that cannot be read.
     Result<SetupModel<Settings>> setup(const QCommandLineParser &parser) const;
 
 private:
     struct KeyOption
     {
+        const SectionKey<Settings> *key;
         QCommandLineOption option;
-        QString Settings::*value;
-        bool ssl;
-        std::optional<QCommandLineOption> file; // a password's
+        std::optional<QCommandLineOption> file; // a secret's
     };
 
     QCommandLineOption m_country;

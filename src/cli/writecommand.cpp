@@ -60,9 +60,8 @@ template<typename Settings> int writeCommand(const Arguments &arguments)
         return usageError(command, pathText.reason());
 
     TerminalHost host;
-    SslValue fresh;
     StoredFileWriter writer;
-    return Generate(host, fileSettings(*setup, fresh), *pathText, writer) ? Done : Failed;
+    return Generate(host, setup->settings, *pathText, writer) ? Done : Failed;
 }
 
 } // namespace

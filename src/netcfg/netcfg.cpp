@@ -12,10 +12,10 @@ template<typename Settings> QByteArray compose(const Settings &settings)
 {
     QByteArray plain = sectionHeader<Settings>().toLatin1();
     plain += "\r\n";
-    for (const SectionKey<Settings> &line : Section<Settings>::keys) {
-        plain += line.key;
+    for (const SectionKey<Settings> &key : Section<Settings>::keys) {
+        plain += key.name;
         plain += '=';
-        plain += toFileCodePage(settings.*line.value);
+        plain += toFileCodePage(key.fileValue(settings));
         plain += "\r\n";
     }
     return plain;

@@ -40,10 +40,10 @@ template<typename Settings> NetCfgFile readSection(const QList<QStringView> &lin
             continue;
         const QStringView key = line.first(equals);
         for (std::size_t k = 0; k < std::size(keys); ++k) {
-            if (key != QLatin1String(keys[k].key))
+            if (key != keys[k].key())
                 continue;
             if (!given[k])
-                settings.*keys[k].value = line.sliced(equals + 1).toString();
+                keys[k].setFileValue(settings, line.sliced(equals + 1).toString());
             else if (!repeatedKeys.contains(key))
                 repeatedKeys.append(key.toString());
             given[k] = true;

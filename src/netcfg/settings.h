@@ -1,10 +1,12 @@
 #pragma once
 
+#include "netcfg/ssl.h"
+
 #include <QString>
 
 // The settings of one NET.CFG section. Each member is named after the file key it is
 // written under and holds the window field's text exactly as typed: nothing is trimmed,
-// validated or escaped.
+// validated or escaped; the SSL choice is a value of its own.
 
 struct MmsSettings
 {
@@ -26,7 +28,7 @@ struct SmtpSettings
     QString Sender;
     QString Password;
     QString Email1, Email2, Email3, Email4, Email5;
-    QString SSL;
+    Ssl SSL;
     QString Phone1;
     QString APNAccount;
     QString APNPassword;

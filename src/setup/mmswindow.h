@@ -9,12 +9,10 @@ class MmsWindow : public SectionWindow<MmsSettings>
     Q_OBJECT
 
 public:
+    // kept: what the window keeps from one opening to the next (SectionWindow). kept and
     // dialogs must outlive the window.
-    explicit MmsWindow(SetupDialogs &dialogs = qtSetupDialogs(), QWidget *parent = nullptr);
-
-protected:
-    void read() override;
-    void generate() override;
+    explicit MmsWindow(MmsSettings &kept, SetupDialogs &dialogs = qtSetupDialogs(),
+                       QWidget *parent = nullptr);
 };
 
 // The controls of Form5, as designed (mms_window_table.cpp).

@@ -2,7 +2,9 @@
 
 #include "actions/actionhost.h"
 #include "actions/fieldmap.h"
+#include "actions/generate.h"
 #include "actions/namedcontrols.h"
+#include "actions/readaction.h"
 #include "carriers/carriers.h"
 #include "carriers/setupmodel.h"
 #include "setup/framelesswindow.h"
@@ -99,7 +101,8 @@ private:
 };
 
 // A setup window of one section: the carrier steps, Read and Generate on the setup that its
-// controls show (fieldmap.h).
+// controls show (fieldmap.h), with the values it keeps (keepValues) in kept, which outlives
+// the window: the run's, carried from one opening of the window to the next.
 template<typename Settings> class SectionWindow : public SetupWindow
 {
 public:
@@ -109,12 +112,17 @@ public:
     }
 
     // The setup that the window shows now.
-    SetupModel<Settings> setup() const { return readSetup<Settings>(*this, settingMode()); }
+    SetupModel<Settings> setup() const { return readSetup(*this, settingMode(), m_kept); }
 
 protected:
-    SectionWindow(const WindowDesign &design, SetupDialogs &dialogs, QWidget *parent)
+    // kept and dialogs must outlive the window.
+    SectionWindow(const WindowDesign &design, Settings &kept, SetupDialogs &dialogs,
+                  QWidget *parent)
         : SetupWindow(design, fieldMap<Settings>(), connectionControls<Settings>(), dialogs, parent)
-    { }
+        , m_kept(kept)
+    {
+        reopen(m_kept);
+    }
 
     void countryPicked() override
     {
@@ -129,13 +137,28 @@ protected:
         takeStep([mode](SetupModel<Settings> &s) { ChooseSettingMode(s, mode); });
     }
 
-    // Shows a setup that replaces the one the window shows, such as a file's; what the user
-    // edited before is gone.
-    void replaceSetup(const SetupModel<Settings> &replacement)
+    void read() override
     {
-        takeStep([&](SetupModel<Settings> &s) { s = replacement; });
-        setSettingMode(replacement.mode);
-        forgetUserEdits();
+        QString path = text(controls().pathField);
+        Read<Settings>(*this, path, userEdited(), [this](const SetupModel<Settings> &file) {
+            // What the user edited before is gone.
+            takeStep([&](SetupModel<Settings> &s) { s = file; });
+            setSettingMode(file.mode);
+            forgetUserEdits();
+        });
+        setText(controls().pathField, path);
+    }
+
+    void generate() override
+    {
+        const QString path = pathOrChosenFolder();
+        if (path.isEmpty())
+            return;
+        const Settings settings = setup().settings;
+        keepValues(m_kept, settings);
+        StoredFileWriter writer;
+        if (Generate(*this, settings, path, writer))
+            forgetUserEdits();
     }
 
 private:
@@ -145,5 +168,8 @@ private:
         SetupModel<Settings> after = before;
         step(after);
         showSetup(*this, before, after);
+        keepValues(m_kept, after.settings);
     }
+
+    Settings &m_kept;
 };

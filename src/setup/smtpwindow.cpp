@@ -1,13 +1,9 @@
 #include "setup/smtpwindow.h"
 
-#include "actions/generate.h"
-#include "actions/readaction.h"
-
 #include <QAbstractButton>
 
-SmtpWindow::SmtpWindow(SslValue &ssl, SetupDialogs &dialogs, QWidget *parent)
-    : SectionWindow(smtpWindowDesign(), dialogs, parent)
-    , m_ssl(ssl)
+SmtpWindow::SmtpWindow(SmtpSettings &kept, SetupDialogs &dialogs, QWidget *parent)
+    : SectionWindow(smtpWindowDesign(), kept, dialogs, parent)
     , m_mailTest(this, dialogs)
 {
     auto *testButton = control<QAbstractButton>(QStringLiteral("Command5"));
@@ -15,24 +11,4 @@ SmtpWindow::SmtpWindow(SslValue &ssl, SetupDialogs &dialogs, QWidget *parent)
         qFatal("Form7 has no button Command5");
     connect(testButton, &QAbstractButton::clicked, this,
             [this] { m_mailTest.start(setup().settings); });
-}
-
-void SmtpWindow::read()
-{
-    QString path = text(controls().pathField);
-    Read(*this, path, userEdited(), m_ssl, [this](const SetupModel<SmtpSettings> &read) {
-        replaceSetup(read);
-        m_readSsl = m_ssl.text; // the file's value
-    });
-    setText(controls().pathField, path);
-}
-
-void SmtpWindow::generate()
-{
-    const QString path = pathOrChosenFolder();
-    if (path.isEmpty())
-        return;
-    StoredFileWriter writer;
-    if (Generate(*this, fileSettings(setup(), m_ssl, m_readSsl), path, writer))
-        forgetUserEdits();
 }

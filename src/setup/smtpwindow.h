@@ -11,24 +11,16 @@ class SmtpWindow : public SectionWindow<SmtpSettings>
     Q_OBJECT
 
 public:
-    // ssl is the application's SSL value, which Generate sets from Combo5 and Read from the
-    // file, and which outlives every opening of this window. ssl and dialogs must outlive the
-    // window.
-    explicit SmtpWindow(SslValue &ssl, SetupDialogs &dialogs = qtSetupDialogs(),
+    // kept: what the window keeps from one opening to the next (SectionWindow): the SSL value,
+    // which Generate sets from Combo5 and Read from the file. kept and dialogs must outlive
+    // the window.
+    explicit SmtpWindow(SmtpSettings &kept, SetupDialogs &dialogs = qtSetupDialogs(),
                         QWidget *parent = nullptr);
 
     // For tests: the options of the test e-mail, such as the CA file of a local server.
     void setMailTestOptions(const MailTestOptions &options) { m_mailTest.setOptions(options); }
 
-protected:
-    void read() override;
-    void generate() override;
-
 private:
-    SslValue &m_ssl;
-    // The SSL value of the file read in this opening of the window, which Generate writes
-    // back as it was while the SSL box shows what the read put there.
-    std::optional<QString> m_readSsl;
     MailTestAction m_mailTest;
 };
 

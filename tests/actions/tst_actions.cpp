@@ -73,6 +73,8 @@ class TestActions : public QObject
 
 private slots:
     void shouldShowOnlyWhatAStepChanged();
+    void shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo_data();
+    void shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo();
     void shouldFillPathFieldFromChosenFolder_data();
     void shouldFillPathFieldFromChosenFolder();
     void shouldOfferTheCardsAndOpenAtTheLikeliestFolder_data();
@@ -96,7 +98,7 @@ void TestActions::shouldShowOnlyWhatAStepChanged()
     controls.setText("Text6", "80");
     controls.clearWrites();
 
-    const SetupModel<MmsSettings> before = readSetup<MmsSettings>(controls, SettingMode::Auto);
+    const SetupModel<MmsSettings> before = readSetup(controls, SettingMode::Auto, MmsSettings());
     QCOMPARE(before.settings.Phone1, "555");
     SetupModel<MmsSettings> after = before;
     ChooseCountry(after);
@@ -105,6 +107,44 @@ void TestActions::shouldShowOnlyWhatAStepChanged()
              (QStringList {"Combo4=[Bell, Fido, Koodo, Roger, Telus]", "Combo4=Roger",
                            "Text1=rogers-core-appl1.apn", "Text4=http://mms.gprs.rogers.com",
                            "Text5=10.128.1.69"}));
+}
+
+// The SSL value that Generate writes after the box showed each text at a Generate of the run,
+// from a value never set or read from a card, and with the window opened afresh between.
+void TestActions::shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo_data()
+{
+    QTest::addColumn<QString>("read"); // the card's value; null: nothing read
+    QTest::addColumn<bool>("reopened"); // after the read
+    QTest::addColumn<QStringList>("boxTexts");
+    QTest::addColumn<QString>("written"); // by the last
+
+    // clang-format off
+    QTest::newRow("YES")                    << QString() << false << QStringList {"YES"}        << "1";
+    QTest::newRow("NO")                     << QString() << false << QStringList {"NO"}         << "0";
+    QTest::newRow("never set")              << QString() << false << QStringList {"yes", " NO"} << "";
+    QTest::newRow("YES then cleared")       << QString() << false << QStringList {"YES", ""}    << "1";
+    QTest::newRow("NO then other")          << QString() << false << QStringList {"NO", "maybe"} << "0";
+    QTest::newRow("YES then NO")            << QString() << false << QStringList {"YES", "NO"}  << "0";
+    QTest::newRow("read YES, as read")      << "YES"     << false << QStringList {"YES"}        << "YES";
+    QTest::newRow("read YES, reopened")     << "YES"     << true  << QStringList {"YES"}        << "1";
+    QTest::newRow("read 2, reopened, cleared") << "2"    << true  << QStringList {""}           << "2";
+    // clang-format on
+}
+
+void TestActions::shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo()
+{
+    QFETCH(QString, read);
+    QFETCH(bool, reopened);
+    QFETCH(QStringList, boxTexts);
+    QFETCH(QString, written);
+    SmtpSettings kept; // the run's, outliving each window
+    if (!read.isNull())
+        kept.SSL = Ssl::ofFile(read);
+    if (reopened)
+        reopen(kept);
+    for (const QString &boxText : boxTexts)
+        kept.SSL = sslOfBoxText(boxText, kept.SSL);
+    QCOMPARE(kept.SSL.fileValue(), written);
 }
 
 void TestActions::shouldFillPathFieldFromChosenFolder_data()

@@ -73,13 +73,14 @@ void TestAccessibility::shouldNameEveryFieldAndBoxByItsOwnLabel()
     QFETCH(QString, control);
     QFETCH(QString, name);
     FakeDialogs dialogs;
-    SslValue ssl;
+    MmsSettings mmsKept;
+    SmtpSettings smtpKept;
     std::unique_ptr<FramelessWindow> made;
     if (window == "MMS") {
-        made = std::make_unique<MmsWindow>(dialogs);
+        made = std::make_unique<MmsWindow>(mmsKept, dialogs);
         applyCaptions(made.get(), mmsCaptionTable(), "English");
     } else if (window == "SMTP") {
-        made = std::make_unique<SmtpWindow>(ssl, dialogs);
+        made = std::make_unique<SmtpWindow>(smtpKept, dialogs);
     } else {
         made = std::make_unique<LauncherWindow>();
     }

@@ -160,15 +160,16 @@ void TestCaptions::shouldShowEveryEnglishCaptionWhole()
         QSKIP("the offscreen platform of Windows measures other fonts than Windows draws");
 #endif
     QFETCH(QString, window);
-    SslValue ssl;
+    MmsSettings mmsKept;
+    SmtpSettings smtpKept;
     std::unique_ptr<QWidget> made;
     if (window == "launcher") {
         made = std::make_unique<LauncherWindow>();
     } else if (window == "MMS") {
-        made = std::make_unique<MmsWindow>();
+        made = std::make_unique<MmsWindow>(mmsKept);
         applyCaptions(made.get(), mmsCaptionTable(), "English");
     } else {
-        made = std::make_unique<SmtpWindow>(ssl);
+        made = std::make_unique<SmtpWindow>(smtpKept);
         applyCaptions(made.get(), smtpCaptionTable(), "English");
     }
 
@@ -199,7 +200,8 @@ void TestCaptions::shouldNameOnlyControlsOfTheirWindow_data()
 void TestCaptions::shouldNameOnlyControlsOfTheirWindow()
 {
     QFETCH(QString, window);
-    SslValue ssl;
+    MmsSettings mmsKept;
+    SmtpSettings smtpKept;
     std::unique_ptr<FramelessWindow> made;
     QStringList names;
     const auto addFields = [&names](const auto &map) {
@@ -210,11 +212,11 @@ void TestCaptions::shouldNameOnlyControlsOfTheirWindow()
     if (window == "launcher") {
         made = std::make_unique<LauncherWindow>();
     } else if (window == "MMS") {
-        made = std::make_unique<MmsWindow>();
+        made = std::make_unique<MmsWindow>(mmsKept);
         addFields(fieldMap<MmsSettings>());
         names += mmsCaptionTable().targets;
     } else {
-        made = std::make_unique<SmtpWindow>(ssl);
+        made = std::make_unique<SmtpWindow>(smtpKept);
         addFields(fieldMap<SmtpSettings>());
         names += smtpCaptionTable().targets;
     }

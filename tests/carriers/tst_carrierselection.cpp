@@ -16,8 +16,8 @@ template<typename Settings> QStringList changed(const Settings &settings, const 
 {
     QStringList lines;
     for (const SectionKey<Settings> &key : Section<Settings>::keys) {
-        if (key.filled != Filled::ByUser && settings.*key.value != given)
-            lines.append(QLatin1String(key.key) + u'=' + settings.*key.value);
+        if (key.filled != Filled::ByUser && key.fileValue(settings) != given)
+            lines.append(key.key() + u'=' + key.fileValue(settings));
     }
     return lines;
 }
@@ -28,7 +28,7 @@ template<typename Settings> SetupModel<Settings> typedSetup()
     SetupModel<Settings> setup;
     for (const SectionKey<Settings> &key : Section<Settings>::keys) {
         if (key.filled != Filled::ByUser)
-            setup.settings.*key.value = u"typed"_s;
+            key.setFileValue(setup.settings, u"typed"_s);
     }
     return setup;
 }
@@ -161,7 +161,7 @@ void TestCarrierSelection::shouldFillTheKeysTheProfileCarries_data()
         << QStringList{u"APN=internet.tele2.ru"_s, u"APNAccount="_s, u"APNPassword="_s};
     QTest::newRow("SMTP mail server")
         << Window::Smtp << u"Slovakia"_s << u"O2"_s
-        << QStringList{u"APN=o2internet"_s, u"Server=smtp.o2.sk"_s, u"Port=25"_s, u"SSL=NO"_s} + noCredentials;
+        << QStringList{u"APN=o2internet"_s, u"Server=smtp.o2.sk"_s, u"Port=25"_s, u"SSL=0"_s} + noCredentials;
     QTest::newRow("SMTP empty mail server")
         << Window::Smtp << u"Czech Republic"_s << u"Orange"_s
         << QStringList{u"APN=internet"_s, u"Server="_s, u"Port="_s, u"SSL="_s} + noCredentials;
@@ -256,12 +256,12 @@ void TestCarrierSelection::shouldKeepTheSlovakMailServerWhenCzechRepublicIsPicke
     SetupModel<SmtpSettings> setup = typedSetup<SmtpSettings>();
     pick(setup, u"Slovakia"_s);
     QCOMPARE(changed(setup.settings, u"typed"_s),
-             (QStringList {u"APN=internet"_s, u"Server=smtp.t-com.sk"_s, u"Port=25"_s, u"SSL=NO"_s,
+             (QStringList {u"APN=internet"_s, u"Server=smtp.t-com.sk"_s, u"Port=25"_s, u"SSL=0"_s,
                            u"APNAccount="_s, u"APNPassword="_s}));
     pick(setup, u"Czech Republic"_s);
     QCOMPARE(changed(setup.settings, u"typed"_s),
              (QStringList {u"APN=internet.t-mobile.cz"_s, u"Server=smtp.t-com.sk"_s, u"Port=25"_s,
-                           u"SSL=NO"_s, u"APNAccount="_s, u"APNPassword="_s}));
+                           u"SSL=0"_s, u"APNAccount="_s, u"APNPassword="_s}));
 }
 
 void TestCarrierSelection::shouldApplyEachGermanOperatorOnceNoDefaultWasApplied()
@@ -341,7 +341,7 @@ void TestCarrierSelection::shouldRecogniseTheOneOperatorThatGivesTheValues()
         qsizetype at = 0;
         for (const auto &key : Section<decltype(settings)>::keys) {
             if (isConnectionKey(key.filled))
-                settings.*key.value = connection.value(at++);
+                key.setFileValue(settings, connection.value(at++));
         }
         const std::optional<OperatorPick> pick = recogniseOperator(settings);
         return pick ? pick->country + u'/' + pick->operatorName : QString();

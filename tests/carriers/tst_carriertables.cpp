@@ -374,9 +374,9 @@ void TestCarrierTables::shouldCarryTheFixedDataFacts()
              QStringList());
 
     // Port and SSL of every mail server row; the server names are checked by hand.
-    const QHash<Key, QString> mailServers {{{u"Slovakia"_s, u"O2"_s}, u"25|NO"_s},
-                                           {{u"Slovakia"_s, u"T-Mobile"_s}, u"25|NO"_s},
-                                           {{u"Slovakia"_s, u"Orange"_s}, u"25|NO"_s},
+    const QHash<Key, QString> mailServers {{{u"Slovakia"_s, u"O2"_s}, u"25|0"_s},
+                                           {{u"Slovakia"_s, u"T-Mobile"_s}, u"25|0"_s},
+                                           {{u"Slovakia"_s, u"Orange"_s}, u"25|0"_s},
                                            {{u"Czech Republic"_s, u"Orange"_s}, u"|"_s}};
     QCOMPARE(mismatches(dataProfileTable(), mailServers, u"none"_s,
                         [](const DataProfile &p) {

@@ -157,6 +157,12 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
         << QStringList{"smtp", "--country", "Slovakia", "--sender", "s", "--phone1", "1", "--email1", "e",
                        "--password-file", "-", "--out", "{dir}"}
         << How{"s3cret\r\nnext line\n"} << 0 << success << noFile << QByteArray("Password=s3cret");
+    QTest::newRow("every key the camera needs empty, the access point's password from a file")
+        << QStringList{"smtp", "--apn-password-file", "-", "--out", "{dir}"}
+        << How{"pw\n"} << 0 << success
+        << "Need Phone Number Input\nNeed Email Input\nThe camera needs --apn, --server, --port "
+           "and --sender to connect, and they are empty. Write NET.CFG anyway?\n"
+        << QByteArray("APNPassword=pw");
     QTest::newRow("a password twice")
         << QStringList{"smtp", "--password", "a", "--password-file", "-", "--out", "{dir}"} << How{} << 2 << noFile
         << "camera-setting-tool smtp: give --password or --password-file, not both.\n" << QByteArray();

@@ -23,8 +23,6 @@ private slots:
     void shouldRefuseSettingsOutsideTheCameraLimit();
     void shouldDeriveDestinationFromPathField_data();
     void shouldDeriveDestinationFromPathField();
-    void shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo_data();
-    void shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo();
 };
 
 void TestNetCfg::shouldComposeEveryKeyInTheCameraOrder_data()
@@ -34,8 +32,8 @@ void TestNetCfg::shouldComposeEveryKeyInTheCameraOrder_data()
 
     MmsSettings mms {"u",  "a",  "i",  "p",  "p1", "p2", "p3",   "p4",
                      "p5", "e1", "e2", "e3", "e4", "e5", "acct", "pw"};
-    SmtpSettings smtp {"a",  "s",  "p",  "snd", "spw", "e1",   "e2",
-                       "e3", "e4", "e5", "1",   "p1",  "acct", "pw"};
+    SmtpSettings smtp {"a",  "s",  "p",  "snd",      "spw", "e1",   "e2",
+                       "e3", "e4", "e5", Ssl::yes(), "p1",  "acct", "pw"};
     // clang-format off
     QTest::newRow("mms empty") << ComposeNetCfg(MmsSettings {}) << QByteArray(
         "[MMS]\r\nURL=\r\nAPN=\r\nIP=\r\nPort=\r\nPhone1=\r\nPhone2=\r\nPhone3=\r\nPhone4=\r\n"
@@ -219,31 +217,6 @@ void TestNetCfg::shouldDeriveDestinationFromPathField()
     QFETCH(QString, field);
     QFETCH(QString, destination);
     QCOMPARE(destinationPath(field, separators), destination);
-}
-
-void TestNetCfg::shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo_data()
-{
-    QTest::addColumn<QStringList>("boxTexts"); // at each Generate of the run
-    QTest::addColumn<QString>("written"); // by the last
-
-    QTest::newRow("YES") << QStringList {"YES"} << "1";
-    QTest::newRow("NO") << QStringList {"NO"} << "0";
-    QTest::newRow("never set") << QStringList {"yes", " NO"} << "";
-    QTest::newRow("YES then cleared") << QStringList {"YES", ""} << "1";
-    QTest::newRow("NO then other") << QStringList {"NO", "maybe"} << "0";
-    QTest::newRow("YES then NO") << QStringList {"YES", "NO"} << "0";
-}
-
-void TestNetCfg::shouldKeepTheSslValueWhileTheBoxSaysNeitherYesNorNo()
-{
-    QFETCH(QStringList, boxTexts);
-    QFETCH(QString, written);
-    SslValue ssl; // the run's, outliving each window
-    QString value;
-    for (const QString &boxText : boxTexts)
-        value = sslFileValue(boxText, ssl);
-    QCOMPARE(value, written);
-    QCOMPARE(ssl.text, written);
 }
 
 QTEST_GUILESS_MAIN(TestNetCfg)

@@ -109,7 +109,8 @@ private:
     QString dir() const { return m_dir->path(); }
 
     FakeDialogs m_dialogs;
-    SslValue m_ssl;
+    MmsSettings m_mmsKept;
+    SmtpSettings m_smtpKept;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SetupWindow> m_window;
     Kind m_kind = Kind::Mms;
@@ -146,9 +147,9 @@ void TestBadInput::open(Kind kind)
 {
     m_kind = kind;
     if (kind == Kind::Mms)
-        m_window = std::make_unique<MmsWindow>(m_dialogs);
+        m_window = std::make_unique<MmsWindow>(m_mmsKept, m_dialogs);
     else
-        m_window = std::make_unique<SmtpWindow>(m_ssl, m_dialogs);
+        m_window = std::make_unique<SmtpWindow>(m_smtpKept, m_dialogs);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }

@@ -37,7 +37,7 @@ private:
     QTemporaryDir m_dir;
     MailServers m_servers;
     FakeDialogs m_dialogs;
-    SslValue m_ssl;
+    SmtpSettings m_kept;
 };
 
 void TestMailTestButton::initTestCase()
@@ -62,7 +62,7 @@ std::unique_ptr<SmtpWindow> TestMailTestButton::open(const QString &server, cons
                                                      const QString &password,
                                                      const QStringList &emails)
 {
-    auto window = std::make_unique<SmtpWindow>(m_ssl, m_dialogs);
+    auto window = std::make_unique<SmtpWindow>(m_kept, m_dialogs);
     window->setMailTestOptions({std::chrono::seconds(30), m_dir.filePath("cert.pem")});
     const QStringList fields {"Text4",  "Text5",  "Text6",  "Text17", "Text12",
                               "Text13", "Text14", "Text15", "Text16"};

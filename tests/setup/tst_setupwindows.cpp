@@ -135,7 +135,8 @@ private:
     void addWindowRows();
 
     FakeDialogs m_dialogs;
-    SslValue m_ssl;
+    MmsSettings m_mmsKept;
+    SmtpSettings m_smtpKept;
     QTemporaryDir m_dir;
 };
 
@@ -143,9 +144,9 @@ std::unique_ptr<SetupWindow> TestSetupWindows::open(Kind kind)
 {
     std::unique_ptr<SetupWindow> window;
     if (kind == Kind::Mms)
-        window = std::make_unique<MmsWindow>(m_dialogs);
+        window = std::make_unique<MmsWindow>(m_mmsKept, m_dialogs);
     else
-        window = std::make_unique<SmtpWindow>(m_ssl, m_dialogs);
+        window = std::make_unique<SmtpWindow>(m_smtpKept, m_dialogs);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         QTest::qFail("the setup window was not shown", __FILE__, __LINE__);
@@ -163,7 +164,8 @@ void TestSetupWindows::init()
 {
     failOnQtWarnings();
     m_dialogs = FakeDialogs();
-    m_ssl = SslValue();
+    m_mmsKept = MmsSettings();
+    m_smtpKept = SmtpSettings();
     QVERIFY(m_dir.isValid());
 }
 
@@ -603,12 +605,12 @@ void TestSetupWindows::shouldWriteSmtpFileWithManualValuesAfterBackToAuto()
     expected.Port = "465";
     expected.Sender = "camera@example.org";
     expected.Password = "pa=ss";
-    expected.SSL = "0";
+    expected.SSL = Ssl::no();
     expected.Phone1 = "12345";
     expected.Email1 = "me@example.org";
     expected.Email3 = "third@example.org";
     QCOMPARE(readFile(destination), stored(ComposeNetCfg(expected)));
-    QCOMPARE(m_ssl.text, QStringLiteral("0"));
+    QCOMPARE(m_smtpKept.SSL, Ssl::no());
     QCOMPARE(m_dialogs.messages, (QList<FakeDialogs::Message> {{kApplicationTitle, kSuccess}}));
 }
 
@@ -687,7 +689,7 @@ void TestSetupWindows::shouldFillTheWindowAsPickedAndWriteTheFileAgain()
     QFETCH(QByteArray, rewritten);
     const QString destination = m_dir.filePath(QStringLiteral("NET.CFG"));
     put(destination, stored(plain));
-    m_ssl.text = QStringLiteral("1"); // from an earlier Generate
+    m_smtpKept.SSL = Ssl::yes(); // from an earlier Generate
     const auto window = open(kind);
     QWidget *w = window.get();
     pick(box(w, modeBoxOf(kind)), "Manual");
