@@ -1,8 +1,9 @@
 #pragma once
 
-// What the commands share: their exit statuses, their output, and their usage errors.
+// What the commands share: their output and their usage errors.
 
 #include "carriers/carriers.h"
+#include "cli/commandline.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -13,8 +14,6 @@
 #include <optional>
 
 namespace cli {
-
-enum Status { Done = 0, Failed = 1, Usage = 2 };
 
 inline const QString kProgram = QStringLiteral("camera-setting-tool");
 
