@@ -1,5 +1,6 @@
 // carriers: the countries of the carrier database, or a country's operators with the values
 // that picking each writes.
+#include "carriers/carriers.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "netcfg/section.h"

@@ -2,7 +2,6 @@
 
 // What the commands share: their output and their usage errors.
 
-#include "carriers/carriers.h"
 #include "cli/commandline.h"
 
 #include <QCommandLineOption>
@@ -33,10 +32,6 @@ QCommandLineOption addHelp(QCommandLineParser &parser);
 std::optional<int> parseCommand(QCommandLineParser &parser, const QCommandLineOption &help,
                                 const QString &command, const QString &usage,
                                 const QStringList &arguments);
-
-// The name of names that is name; failing that, the only one that is name in another case.
-std::optional<QString> findName(const QStringList &names, const QString &name);
-const CountryEntry *findCountry(const CountryTable &table, const QString &name);
 
 // A value for a terminal: a backslash as "\\", a control character (NUL, ESC, the C1 range)
 // as "\x1b", everything else as it is.
