@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLatin1StringView>
 #include <QList>
 #include <QStringList>
 
@@ -27,9 +26,5 @@ int smtpCommand(const Arguments &arguments); // writecommand.cpp
 int testMailCommand(const Arguments &arguments); // testmailcommand.cpp
 int readCommand(const Arguments &arguments); // readcommand.cpp
 int carriersCommand(const Arguments &arguments); // carrierscommand.cpp
-
-// The option of a section's key: lower case, with a hyphen where a word starts
-// ("APNAccount" is "apn-account", "Email1" is "email1").
-QString optionName(QLatin1StringView key);
 
 } // namespace cli
