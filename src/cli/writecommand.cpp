@@ -41,7 +41,10 @@ template<typename Settings> int writeCommand(const Arguments &arguments)
     if (!setup)
         return usageError(command, setup.reason());
     const QString value = parser.value(out);
-    const Result<QString> pathText = pathTextForOut(value, arguments.rawValue(u"--out"_s, value));
+    const Result<QString> path = enterFolderOfRawPath(value, arguments.rawValue(u"--out"_s, value));
+    if (!path)
+        return usageError(command, path.reason());
+    const Result<QString> pathText = pathFieldForOut(*path, value);
     if (!pathText)
         return usageError(command, pathText.reason());
 
