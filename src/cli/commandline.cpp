@@ -1,16 +1,12 @@
 #include "cli/commandline.h"
 
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/output.h"
 #include "version.h"
 
 #include <QCoreApplication>
 #include <QFile>
-
-#ifdef Q_OS_WIN
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -135,30 +131,11 @@ bool opensWindows(int argc, const char *const argv[])
 
 std::optional<QString> whyNoWindows(int argc, const char *const argv[])
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    return std::nullopt;
-#else
-    // The platform the windows would open on: -platform's, else QT_QPA_PLATFORM's, else the
-    // desktop's own.
-    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            platform = argv[i + 1];
-    }
-    const bool x11 = qEnvironmentVariableIsEmpty("DISPLAY") == false;
-    const bool wayland = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") == false;
-    const bool missing = platform.isEmpty() ? !x11 && !wayland
-        : platform.startsWith("xcb")        ? !x11
-        : platform.startsWith("wayland")    ? !wayland
-                                            : false; // another platform: Qt knows best
-    if (!missing)
+    if (!console::displayMissing(argc, argv))
         return std::nullopt;
     return kProgram
         + u": there is no display to open the windows on (neither DISPLAY nor WAYLAND_DISPLAY "
           "is set). On a computer without a desktop, use a command; see: %1 --help"_s.arg(kProgram);
-#endif
 }
 
 int runCommandLine(int argc, char *argv[])
@@ -167,15 +144,8 @@ int runCommandLine(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(kProgram);
     QCoreApplication::setApplicationVersion(QStringLiteral(CST_VERSION));
-    Arguments arguments {QCoreApplication::arguments(), {}};
-#ifdef Q_OS_WIN
-    // Standard input as bytes, as a stored NET.CFG or a password is: the C runtime would
-    // otherwise take CR LF for a line end and Ctrl+Z for the end.
-    _setmode(_fileno(stdin), _O_BINARY);
-#else
-    for (int i = 0; i < argc; ++i)
-        arguments.raw.append(QByteArray(argv[i]));
-#endif
+    console::readInputAsBytes();
+    const Arguments arguments {QCoreApplication::arguments(), console::argumentBytes(argc, argv)};
     const int status = run(arguments);
     // Output that could not be written (a full disk, a closed pipe) is no success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

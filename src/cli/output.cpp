@@ -1,26 +1,13 @@
 #include "cli/output.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+#include "cli/console.h"
 
 namespace cli {
 
 void print(std::FILE *stream, const QString &text)
 {
-#ifdef Q_OS_WIN
-    // A console shows its own (OEM) code page, not the ANSI one of the bytes below: text goes
-    // to it as text. A pipe or a file gets the bytes.
-    const HANDLE console = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-    DWORD mode = 0;
-    if (GetConsoleMode(console, &mode)) {
-        std::fflush(stream);
-        DWORD written = 0;
-        WriteConsoleW(console, reinterpret_cast<const wchar_t *>(text.utf16()), DWORD(text.size()),
-                      &written, nullptr);
+    if (console::writeToConsole(stream, text))
         return;
-    }
-#endif
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
