@@ -15,8 +15,9 @@
 //
 // A command builds a setup (carriers/setupmodel.h) from its options, one option per key of the
 // section, and runs the windows' own steps on it: the carrier steps (carriers/carriers.h) and
-// Generate (actions/generate.h), which write the same bytes. One file per command
-// (commands.h). It needs QtCore only: no window, no display, no platform plugin.
+// Generate (actions/generate.h), which write the same bytes. A command is a class in a file
+// of its own and a row of the command table (commands.h). It needs QtCore only: no window, no
+// display, no platform plugin.
 
 namespace cli {
 

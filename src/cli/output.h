@@ -4,13 +4,9 @@
 
 #include "cli/commandline.h"
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
 #include <QString>
-#include <QStringList>
 
 #include <cstdio>
-#include <optional>
 
 namespace cli {
 
@@ -23,15 +19,6 @@ void err(const QString &text);
 
 // Says what is wrong with a command's arguments and what to do instead; returns Usage.
 int usageError(const QString &command, const QString &text);
-
-// -h, --help.
-QCommandLineOption addHelp(QCommandLineParser &parser);
-// Parses a command's arguments: an unknown option, a missing value or an option given twice
-// is a usage error, reported here (the status is returned); help prints the command's help
-// under its usage line (Done is returned). Nothing when the command is to go on.
-std::optional<int> parseCommand(QCommandLineParser &parser, const QCommandLineOption &help,
-                                const QString &command, const QString &usage,
-                                const QStringList &arguments);
 
 // A value for a terminal: a backslash as "\\", a control character (NUL, ESC, the C1 range)
 // as "\x1b", everything else as it is.
