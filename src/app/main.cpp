@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
         return runCommandLine(argc, argv);
     if (const std::optional<QString> why = whyNoWindows(argc, argv)) {
         std::fputs(qPrintable(*why + u'\n'), stderr);
-        return 2;
+        return cli::Usage;
     }
 
     // The windows are borderless and moved by the program itself while the user drags them,

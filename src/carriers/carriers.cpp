@@ -82,6 +82,27 @@ QStringList countryNames(const CountryTable &table)
     return names;
 }
 
+std::optional<QString> findName(const QStringList &names, const QString &name)
+{
+    if (names.contains(name))
+        return name;
+    QStringList matches;
+    for (const QString &candidate : names) {
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
+            matches.append(candidate);
+    }
+    return matches.size() == 1 ? std::optional(matches.first()) : std::nullopt;
+}
+
+const CountryEntry *findCountry(const CountryTable &table, const QString &name)
+{
+    const std::optional<QString> found = findName(countryNames(table), name);
+    if (!found)
+        return nullptr;
+    return &*std::find_if(table.begin(), table.end(),
+                          [&](const CountryEntry &entry) { return entry.name == *found; });
+}
+
 template<typename Settings>
 std::optional<ProfileValues<Settings>> profileValues(const QString &country,
                                                      const QString &operatorName)

@@ -26,6 +26,13 @@ template<typename Settings> const CountryTable &countryTable();
 // The names of a table's countries, in list order, for the country box.
 QStringList countryNames(const CountryTable &table);
 
+// A country or operator named by someone who typed it (the command line): the name of names
+// that is name; failing that, the only one that is name in another case. Nothing when none
+// is, or when several are in other cases.
+std::optional<QString> findName(const QStringList &names, const QString &name);
+// The country of table that findName finds by name; nullptr when there is none.
+const CountryEntry *findCountry(const CountryTable &table, const QString &name);
+
 // An operator's profile as its pick writes it: the values under the keys they feed, and the
 // keys that the pick writes (those of the groups that the profile carries; see Filled in
 // netcfg/section.h), in the section's order.

@@ -1,66 +1,154 @@
 #include "cli/commandline.h"
 
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/output.h"
+#include "netcfg/listing.h"
 #include "version.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-#ifdef Q_OS_WIN
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <utility>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using namespace cli;
 
 namespace {
 
-const QString kHelp = u"Usage: camera-setting-tool [COMMAND [options]]\n"
-                      "\n"
-                      "Writes the NET.CFG network settings file of a cellular trail camera. "
-                      "Without a command it\n"
-                      "opens the setup windows; a command needs no display.\n"
-                      "\n"
-                      "Commands:\n"
-                      "  mms [options] --out PATH    writes NET.CFG with an [MMS] section\n"
-                      "  smtp [options] --out PATH   writes NET.CFG with an [SMTP] section\n"
-                      "  test-mail [options]         sends a test e-mail with the smtp command's\n"
-                      "                              mail account, as the camera would\n"
-                      "  read PATH                   prints the settings that the camera reads\n"
-                      "  carriers [mms|smtp] [--country NAME]\n"
-                      "                              lists the countries, or a country's "
-                      "operators\n"
-                      "\n"
-                      "Options:\n"
-                      "  -h, --help     Displays this help; COMMAND --help: the command's "
-                      "options.\n"
-                      "  -v, --version  Displays version information.\n"
-                      "\n"
-                      "Exit status: 0 done, 1 NET.CFG could not be written (the card is "
-                      "unchanged), 2 a usage\n"
-                      "error. See camera-setting-tool(1).\n"_s;
+// A command of the command line: what the user types, the usage lines and the help's list
+// show, and the function that makes its class (commands.h) with its options.
+struct CommandRow
+{
+    QLatin1StringView name;
+    QLatin1StringView arguments; // what follows the name in its usage
+    QLatin1StringView summary; // its entry in the help's list, which wraps it
+    MakeCommand make;
+};
+
+// The commands, in the help's order: the help's list, the dispatch and the message for an
+// unknown command all go by these rows.
+// clang-format off
+const CommandRow kCommands[] = {
+    {"mms"_L1,       "[options] --out PATH"_L1,        "writes NET.CFG with an [MMS] section"_L1,                                          &makeMmsCommand},
+    {"smtp"_L1,      "[options] --out PATH"_L1,        "writes NET.CFG with an [SMTP] section"_L1,                                         &makeSmtpCommand},
+    {"test-mail"_L1, "[options]"_L1,                   "sends a test e-mail with the smtp command's mail account, as the camera would"_L1, &makeTestMailCommand},
+    {"read"_L1,      "PATH"_L1,                        "prints the settings that the camera reads"_L1,                                     &makeReadCommand},
+    {"carriers"_L1,  "[mms|smtp] [--country NAME]"_L1, "lists the countries, or a country's operators"_L1,                                 &makeCarriersCommand},
+};
+// clang-format on
+
+// "mms [options] --out PATH".
+QString usage(const CommandRow &row)
+{
+    return row.arguments.isEmpty() ? QString(row.name) : row.name + u' ' + row.arguments;
+}
+
+// The help's list of commands: each one's usage, and its summary from a column of its own
+// (beneath the usage where that leaves no room), its words wrapped to the width of the
+// help's lists.
+QString commandList()
+{
+    constexpr qsizetype kSummaryColumn = 30;
+    constexpr qsizetype kWidth = 75;
+    QString text;
+    for (const CommandRow &row : kCommands) {
+        QString line = u"  "_s + usage(row);
+        if (line.size() + 2 > kSummaryColumn) {
+            text += line + u'\n';
+            line.clear();
+        }
+        line = line.leftJustified(kSummaryColumn);
+        QString separator;
+        for (const QString &word : QString(row.summary).split(u' ')) {
+            if (line.size() + separator.size() + word.size() > kWidth) {
+                text += line + u'\n';
+                line = QString(kSummaryColumn, u' ');
+                separator.clear();
+            }
+            line += separator + word;
+            separator = u" "_s;
+        }
+        text += line + u'\n';
+    }
+    return text;
+}
+
+QString help()
+{
+    return u"Usage: camera-setting-tool [COMMAND [options]]\n"
+           "\n"
+           "Writes the NET.CFG network settings file of a cellular trail camera. Without a "
+           "command it\n"
+           "opens the setup windows; a command needs no display.\n"
+           "\n"
+           "Commands:\n"_s
+        + commandList()
+        + u"\n"
+          "Options:\n"
+          "  -h, --help     Displays this help; COMMAND --help: the command's options.\n"
+          "  -v, --version  Displays version information.\n"
+          "\n"
+          "Exit status: 0 done, 1 NET.CFG could not be written (the card is unchanged), 2 a "
+          "usage\n"
+          "error. See camera-setting-tool(1).\n"_s;
+}
+
+QString seeHelp(const QString &command)
+{
+    return u" See: "_s + kProgram + (command.isEmpty() ? QString() : u' ' + command) + u" --help"_s;
+}
+
+// -h, --help.
+QCommandLineOption addHelp(QCommandLineParser &parser)
+{
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays this help."_s);
+    parser.addOption(help);
+    return help;
+}
+
+// A command of the table on the arguments that follow its name. An unknown option, a missing
+// value or an option given twice is a usage error; help prints the command's help under its
+// usage line.
+int runCommand(const CommandRow &row, const Arguments &arguments)
+{
+    const QString name = row.name;
+    QCommandLineParser parser;
+    const QCommandLineOption help = addHelp(parser);
+    const std::unique_ptr<Command> command = row.make(parser);
+    if (!parser.parse(arguments.decoded))
+        return usageError(name, parser.errorText() + seeHelp(name));
+    // A second value would silently replace the first: a script's mistake, not a choice.
+    QStringList seen;
+    for (const QString &option : parser.optionNames()) {
+        if (seen.contains(option))
+            return usageError(name, u"--%1 is given more than once."_s.arg(option) + seeHelp(name));
+        seen.append(option);
+    }
+    if (parser.isSet(help)) {
+        const QString text = parser.helpText();
+        // Its usage line in place of Qt's, which names the program only.
+        print(stdout, u"Usage: "_s + kProgram + u' ' + usage(row) + text.mid(text.indexOf(u'\n')));
+        return Done;
+    }
+    return command->run({name, parser, arguments});
+}
 
 int run(const Arguments &arguments)
 {
     QCommandLineParser parser;
     // Everything after the command is the command's.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption help = addHelp(parser);
+    const QCommandLineOption helpOption = addHelp(parser);
     const QCommandLineOption version = parser.addVersionOption();
-    if (!parser.parse(arguments.decoded)) {
-        err(kProgram + u": "_s + parser.errorText() + u" See: "_s + kProgram + u" --help"_s);
-        return Usage;
-    }
+    if (!parser.parse(arguments.decoded))
+        return usageError(QString(), parser.errorText() + seeHelp(QString()));
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(help) || (positional.isEmpty() && !parser.isSet(version))) {
-        print(stdout, kHelp);
+    if (parser.isSet(helpOption) || (positional.isEmpty() && !parser.isSet(version))) {
+        print(stdout, help());
         return Done;
     }
     if (parser.isSet(version)) {
@@ -70,19 +158,15 @@ int run(const Arguments &arguments)
     const QString command = positional.first();
     const Arguments forCommand {QStringList {arguments.decoded.first()} + positional.mid(1),
                                 arguments.raw};
-    using Command = int (*)(const Arguments &);
-    const std::pair<const char *, Command> commands[] = {
-        {"mms", &mmsCommand},   {"smtp", &smtpCommand},         {"test-mail", &testMailCommand},
-        {"read", &readCommand}, {"carriers", &carriersCommand},
-    };
-    for (const auto &[name, runCommand] : commands) {
-        if (command == QLatin1StringView(name))
-            return runCommand(forCommand);
+    QStringList names;
+    for (const CommandRow &row : kCommands) {
+        if (command == row.name)
+            return runCommand(row, forCommand);
+        names.append(row.name);
     }
-    err(kProgram
-        + u": unknown command \"%1\". The commands are mms, smtp, test-mail, read and carriers; "
-          "see: %2 --help"_s.arg(command, kProgram));
-    return Usage;
+    return usageError(QString(),
+                      u"unknown command \"%1\". The commands are %2; see: %3 --help"_s.arg(
+                          command, listed(names), kProgram));
 }
 
 // Qt's own options for a program with windows (QApplication's and the platforms'), with one
@@ -135,30 +219,11 @@ bool opensWindows(int argc, const char *const argv[])
 
 std::optional<QString> whyNoWindows(int argc, const char *const argv[])
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    return std::nullopt;
-#else
-    // The platform the windows would open on: -platform's, else QT_QPA_PLATFORM's, else the
-    // desktop's own.
-    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            platform = argv[i + 1];
-    }
-    const bool x11 = qEnvironmentVariableIsEmpty("DISPLAY") == false;
-    const bool wayland = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") == false;
-    const bool missing = platform.isEmpty() ? !x11 && !wayland
-        : platform.startsWith("xcb")        ? !x11
-        : platform.startsWith("wayland")    ? !wayland
-                                            : false; // another platform: Qt knows best
-    if (!missing)
+    if (!console::displayMissing(argc, argv))
         return std::nullopt;
     return kProgram
         + u": there is no display to open the windows on (neither DISPLAY nor WAYLAND_DISPLAY "
           "is set). On a computer without a desktop, use a command; see: %1 --help"_s.arg(kProgram);
-#endif
 }
 
 int runCommandLine(int argc, char *argv[])
@@ -167,15 +232,8 @@ int runCommandLine(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(kProgram);
     QCoreApplication::setApplicationVersion(QStringLiteral(CST_VERSION));
-    Arguments arguments {QCoreApplication::arguments(), {}};
-#ifdef Q_OS_WIN
-    // Standard input as bytes, as a stored NET.CFG or a password is: the C runtime would
-    // otherwise take CR LF for a line end and Ctrl+Z for the end.
-    _setmode(_fileno(stdin), _O_BINARY);
-#else
-    for (int i = 0; i < argc; ++i)
-        arguments.raw.append(QByteArray(argv[i]));
-#endif
+    console::readInputAsBytes();
+    const Arguments arguments {QCoreApplication::arguments(), console::argumentBytes(argc, argv)};
     const int status = run(arguments);
     // Output that could not be written (a full disk, a closed pipe) is no success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

@@ -15,18 +15,27 @@
 //
 // A command builds a setup (carriers/setupmodel.h) from its options, one option per key of the
 // section, and runs the windows' own steps on it: the carrier steps (carriers/carriers.h) and
-// Generate (actions/generate.h), which write the same bytes. One file per command
-// (commands.h). It needs QtCore only: no window, no display, no platform plugin.
+// Generate (actions/generate.h), which write the same bytes. A command is a class in a file
+// of its own and a row of the command table (commands.h). It needs QtCore only: no window, no
+// display, no platform plugin.
+
+namespace cli {
+
+// The exit statuses: done; NET.CFG could not be written (nothing changed on the card), or the
+// output could not be; a usage error, the windows' too (no display to open them on).
+enum Status { Done = 0, Failed = 1, Usage = 2 };
+
+} // namespace cli
 
 // Whether the arguments are the windows': none at all, or a first argument that is one of
 // Qt's own options for windows (-platform, -style, -geometry and the like). Anything else is
 // the command line's: a command, help, version, or a mistake that it reports.
 bool opensWindows(int argc, const char *const argv[]);
 
-// Why the windows cannot open here, for the user: no display to open them on. Nothing when
-// they can, or when the platform is one that Qt must judge (offscreen, say).
+// Why the windows cannot open here, for the user: no display to open them on (a usage error,
+// cli::Usage). Nothing when they can, or when the platform is one that Qt must judge
+// (offscreen, say).
 std::optional<QString> whyNoWindows(int argc, const char *const argv[]);
 
-// Runs the command line. Returns the exit status: 0 done, 1 the file could not be written
-// (nothing changed on the card), or the output could not be, 2 a usage error.
+// Runs the command line. Returns the exit status (cli::Status).
 int runCommandLine(int argc, char *argv[]);

@@ -1,12 +1,18 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLatin1StringView>
+#include <QCommandLineParser>
 #include <QList>
+#include <QString>
 #include <QStringList>
 
-// The commands of the command line, one file each. Each takes the command's arguments and
-// returns the exit status (cli::Status).
+#include <memory>
+
+// The commands of the command line: a class each, in a file of its own, made by the function
+// that the command's row names in the table of commandline.cpp (its name, what follows it, the
+// line of the help that lists it). The dispatch gives every command the same parser: -h,
+// --help, the usage line, and the usage errors of an unknown option, a missing value or an
+// option given twice.
 namespace cli {
 
 // A command's arguments: as Qt decodes them (the program first, then what follows the
@@ -22,14 +28,31 @@ struct Arguments
     QByteArray rawValue(const QString &option, const QString &value) const;
 };
 
-int mmsCommand(const Arguments &arguments); // writecommand.cpp
-int smtpCommand(const Arguments &arguments); // writecommand.cpp
-int testMailCommand(const Arguments &arguments); // testmailcommand.cpp
-int readCommand(const Arguments &arguments); // readcommand.cpp
-int carriersCommand(const Arguments &arguments); // carrierscommand.cpp
+// A command's run: its name, which its messages start with ("camera-setting-tool mms: ..."),
+// its options and arguments as parsed, and the arguments as given.
+struct Invocation
+{
+    QString command;
+    const QCommandLineParser &parser;
+    const Arguments &arguments;
+};
 
-// The option of a section's key: lower case, with a hyphen where a word starts
-// ("APNAccount" is "apn-account", "Email1" is "email1").
-QString optionName(QLatin1StringView key);
+// A command, made for one run on the parser, to which it adds its description, options and
+// arguments. Once they are parsed (and no help was asked for), run() does the command and
+// returns the exit status (cli::Status).
+class Command
+{
+public:
+    virtual ~Command() = default;
+    virtual int run(const Invocation &invocation) const = 0;
+};
+
+using MakeCommand = std::unique_ptr<Command> (*)(QCommandLineParser &parser);
+
+std::unique_ptr<Command> makeMmsCommand(QCommandLineParser &parser); // writecommand.cpp
+std::unique_ptr<Command> makeSmtpCommand(QCommandLineParser &parser); // writecommand.cpp
+std::unique_ptr<Command> makeTestMailCommand(QCommandLineParser &parser); // testmailcommand.cpp
+std::unique_ptr<Command> makeReadCommand(QCommandLineParser &parser); // readcommand.cpp
+std::unique_ptr<Command> makeCarriersCommand(QCommandLineParser &parser); // carrierscommand.cpp
 
 } // namespace cli

@@ -5,15 +5,22 @@
 #include <QByteArray>
 #include <QString>
 
+// What --out PATH may name, in two steps: reaching PATH, then checking it.
 namespace cli {
 
-// The Path field's text for --out PATH: PATH is the card's folder (an existing folder: the
-// file is PATH/NET.CFG), or NET.CFG (in any case) in an existing folder. Anything else (a
-// file, a device, a folder that does not exist: a typo, or a card that is not mounted) is
-// refused, naming what was given, so that nothing is ever written somewhere else.
-//
-// raw is PATH as the system gave it; a folder whose name is no valid text is reached by
-// making it the working folder, and the text is then "./NET.CFG".
-Result<QString> pathTextForOut(const QString &given, const QByteArray &raw);
+// Makes PATH reachable by Qt's file functions, and returns the path to use for it. given is
+// PATH as Qt decoded it, raw as the system gave it. When raw is bytes that are no valid text,
+// given names another file (its undecodable bytes replaced), so the folder that raw names, or
+// the one that holds the file it names, becomes the working folder (chdir), and the path is
+// then "." or the file's name in it. Otherwise the working folder stays and the path is given.
+// Fails, as for a folder that does not exist, when that folder cannot be entered.
+Result<QString> enterFolderOfRawPath(const QString &given, const QByteArray &raw);
+
+// The Path field's text for --out PATH, reached as path (enterFolderOfRawPath): PATH is the
+// card's folder (an existing folder: the file is PATH/NET.CFG), or NET.CFG (in any case) in an
+// existing folder. Anything else (a file, a device, a folder that does not exist: a typo, or a
+// card that is not mounted) is refused, naming given, so that nothing is ever written
+// somewhere else. Changes nothing.
+Result<QString> pathFieldForOut(const QString &path, const QString &given);
 
 } // namespace cli

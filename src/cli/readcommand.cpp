@@ -38,25 +38,28 @@ Result<NetCfgFile> readStandardInput()
     return ParseNetCfg(stored);
 }
 
-} // namespace
-
-int readCommand(const Arguments &arguments)
+class ReadCommand final : public Command
 {
-    const QString command = u"read"_s;
-    QCommandLineParser parser;
+public:
+    explicit ReadCommand(QCommandLineParser &parser);
+    int run(const Invocation &invocation) const override;
+};
+
+ReadCommand::ReadCommand(QCommandLineParser &parser)
+{
     parser.setApplicationDescription(
         u"Prints the settings that the camera reads from NET.CFG: its section, then one\n"
         "key=value line per key, passwords included. A backslash is shown as \\\\ and a\n"
         "control character as \\xHH (NUL as \\x00, ESC as \\x1b)."_s);
-    const QCommandLineOption help = addHelp(parser);
     parser.addPositionalArgument(
         u"path"_s, u"NET.CFG, the card's folder that holds it, or - for standard input."_s);
-    if (const std::optional<int> status
-        = parseCommand(parser, help, command, u"read PATH"_s, arguments.decoded))
-        return *status;
-    const QStringList paths = parser.positionalArguments();
+}
+
+int ReadCommand::run(const Invocation &invocation) const
+{
+    const QStringList paths = invocation.parser.positionalArguments();
     if (paths.size() != 1 || paths.first().isEmpty())
-        return usageError(command,
+        return usageError(invocation.command,
                           u"name one NET.CFG, the card's folder, or - for standard input: "
                           "read PATH."_s);
     const QString path = paths.first();
@@ -74,6 +77,13 @@ int readCommand(const Arguments &arguments)
             + u" read: NET.CFG gives %1 more than once; the first line of each counts."_s.arg(
                 read->repeatedKeys.join(u", "_s)));
     return Done;
+}
+
+} // namespace
+
+std::unique_ptr<Command> makeReadCommand(QCommandLineParser &parser)
+{
+    return std::make_unique<ReadCommand>(parser);
 }
 
 } // namespace cli

@@ -1,7 +1,7 @@
 #include "cli/setupoptions.h"
 
 #include "carriers/carriers.h"
-#include "cli/commands.h"
+#include "cli/optionname.h"
 #include "cli/output.h"
 #include "netcfg/section.h"
 

@@ -1,6 +1,6 @@
 #include "cli/terminalhost.h"
 
-#include "cli/commands.h"
+#include "cli/optionname.h"
 #include "cli/output.h"
 
 namespace cli {

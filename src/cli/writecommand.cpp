@@ -12,50 +12,49 @@ using namespace Qt::StringLiterals;
 
 namespace cli {
 
-QString optionName(QLatin1StringView key)
-{
-    const QString name = key;
-    QString option;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const bool afterLower = i > 0 && name[i - 1].isLower();
-        const bool beforeLower = i > 0 && i + 1 < name.size() && name[i + 1].isLower();
-        if (name[i].isUpper() && (afterLower || beforeLower))
-            option += u'-';
-        option += name[i].toLower();
-    }
-    return option;
-}
-
 namespace {
 
-template<typename Settings> int writeCommand(const Arguments &arguments)
+template<typename Settings> class WriteCommand final : public Command
 {
-    const QString command = QString(Section<Settings>::name).toLower();
-    QCommandLineParser parser;
+public:
+    explicit WriteCommand(QCommandLineParser &parser);
+    int run(const Invocation &invocation) const override;
+
+private:
+    SetupOptions<Settings> m_options;
+    QCommandLineOption m_out;
+};
+
+template<typename Settings>
+WriteCommand<Settings>::WriteCommand(QCommandLineParser &parser)
+    : m_options(parser)
+    , m_out(u"out"_s, u"The card's folder, which gets PATH/NET.CFG, or the NET.CFG file in it."_s,
+            u"path"_s)
+{
     parser.setApplicationDescription(
         u"Writes NET.CFG with the %1 section, as the %2 window's Generate does."_s.arg(
-            sectionHeader<Settings>(), command.toUpper()));
-    const QCommandLineOption help = addHelp(parser);
-    const SetupOptions<Settings> options(parser);
-    const QCommandLineOption out(u"out"_s,
-                                 u"The card's folder, which gets PATH/NET.CFG, or the NET.CFG "
-                                 "file in it."_s,
-                                 u"path"_s);
-    parser.addOption(out);
+            sectionHeader<Settings>(), QString(Section<Settings>::name)));
+    parser.addOption(m_out);
+}
 
-    if (const std::optional<int> status = parseCommand(
-            parser, help, command, command + u" [options] --out PATH"_s, arguments.decoded))
-        return *status;
-    if (!parser.isSet(out)) {
+template<typename Settings> int WriteCommand<Settings>::run(const Invocation &invocation) const
+{
+    const QString &command = invocation.command;
+    const QCommandLineParser &parser = invocation.parser;
+    if (!parser.isSet(m_out)) {
         return usageError(command,
                           u"--out PATH is missing: name the card's folder, or the NET.CFG "
                           "file on it."_s);
     }
-    const Result<SetupModel<Settings>> setup = options.setup(parser);
+    const Result<SetupModel<Settings>> setup = m_options.setup(parser);
     if (!setup)
         return usageError(command, setup.reason());
-    const QString value = parser.value(out);
-    const Result<QString> pathText = pathTextForOut(value, arguments.rawValue(u"--out"_s, value));
+    const QString value = parser.value(m_out);
+    const Result<QString> path
+        = enterFolderOfRawPath(value, invocation.arguments.rawValue(u"--out"_s, value));
+    if (!path)
+        return usageError(command, path.reason());
+    const Result<QString> pathText = pathFieldForOut(*path, value);
     if (!pathText)
         return usageError(command, pathText.reason());
 
@@ -66,14 +65,14 @@ template<typename Settings> int writeCommand(const Arguments &arguments)
 
 } // namespace
 
-int mmsCommand(const Arguments &arguments)
+std::unique_ptr<Command> makeMmsCommand(QCommandLineParser &parser)
 {
-    return writeCommand<MmsSettings>(arguments);
+    return std::make_unique<WriteCommand<MmsSettings>>(parser);
 }
 
-int smtpCommand(const Arguments &arguments)
+std::unique_ptr<Command> makeSmtpCommand(QCommandLineParser &parser)
 {
-    return writeCommand<SmtpSettings>(arguments);
+    return std::make_unique<WriteCommand<SmtpSettings>>(parser);
 }
 
 } // namespace cli
