@@ -82,7 +82,10 @@ template<typename Settings> struct SectionKey
     {
         std::visit([&](auto value) { to.*value = from.*value; }, member);
     }
-    void clear(Settings &settings) const { copy(Settings(), settings); }
+    void clear(Settings &settings) const
+    {
+        std::visit([&](auto value) { settings.*value = {}; }, member);
+    }
 };
 
 template<typename Settings> struct Section;
