@@ -1,5 +1,6 @@
 #include "actions/generate.h"
 
+#include "carriers/carriers.h"
 #include "netcfg/destination.h"
 #include "netcfg/faithful.h"
 #include "netcfg/listing.h"
@@ -31,21 +32,39 @@ template<typename Settings> void remindOfRecipients(ActionHost &host, const Sett
     }
 }
 
-// Whether to go on with settings that leave a value the camera needs empty: asks once, naming
-// every such value in the section's order; true when none is empty.
-template<typename Settings> bool confirmConnection(ActionHost &host, const Settings &settings)
+// Whether to go on with a setup that leaves a value the camera needs empty: asks once, naming
+// every such value in the section's order; true when none is empty. In Auto mode with no
+// operator's profile picked, the connection values that the window hides are empty because
+// of the missing pick, which the question names instead of fields that the user cannot see.
+template<typename Settings>
+bool confirmConnection(ActionHost &host, const SetupModel<Settings> &setup)
 {
+    const bool noPick = setup.mode == SettingMode::Auto
+        && !profileValues<Settings>(setup.country, setup.operatorName);
+    bool unpicked = false;
     QStringList empty;
     for (const SectionKey<Settings> &key : Section<Settings>::keys) {
-        if (key.need == Need::ToConnect && key.isEmpty(settings))
+        if (key.need != Need::ToConnect || !key.isEmpty(setup.settings))
+            continue;
+        if (noPick && isConnectionKey(key.filled))
+            unpicked = true;
+        else
             empty.append(host.nameOf(key.key()));
     }
-    if (empty.isEmpty())
+    QStringList question;
+    if (unpicked)
+        question.append(QStringLiteral("No operator is picked, so the camera gets no connection "
+                                       "values. Pick your operator, or choose Manual and type "
+                                       "them."));
+    if (!empty.isEmpty())
+        question.append(
+            QStringLiteral("The camera needs %1 to connect, and %2 empty.")
+                .arg(listed(empty),
+                     empty.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are")));
+    if (question.isEmpty())
         return true;
-    return host.confirm(
-        QStringLiteral("The camera needs %1 to connect, and %2 empty. Write NET.CFG anyway?")
-            .arg(listed(empty),
-                 empty.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are")));
+    question.append(QStringLiteral("Write NET.CFG anyway?"));
+    return host.confirm(question.join(u' '));
 }
 
 // The values checked, then the file written: why it was not, or nothing.
@@ -65,12 +84,15 @@ Result<void> checkAndWrite(const ActionHost &host, const Settings &settings,
     return writer.write(destinationPath(pathText, platformSeparators()), *stored);
 }
 
+} // namespace
+
 template<typename Settings>
-bool generate(ActionHost &host, const Settings &settings, const QString &pathText,
+bool Generate(ActionHost &host, const SetupModel<Settings> &setup, const QString &pathText,
               StoredFileWriter &writer)
 {
+    const Settings &settings = setup.settings;
     remindOfRecipients(host, settings);
-    if (!confirmConnection(host, settings))
+    if (!confirmConnection(host, setup))
         return false;
     const Result<void> written = checkAndWrite(host, settings, pathText, writer);
     if (written)
@@ -81,16 +103,7 @@ bool generate(ActionHost &host, const Settings &settings, const QString &pathTex
     return written.ok();
 }
 
-} // namespace
-
-bool Generate(ActionHost &host, const MmsSettings &settings, const QString &pathText,
-              StoredFileWriter &writer)
-{
-    return generate(host, settings, pathText, writer);
-}
-
-bool Generate(ActionHost &host, const SmtpSettings &settings, const QString &pathText,
-              StoredFileWriter &writer)
-{
-    return generate(host, settings, pathText, writer);
-}
+template bool Generate(ActionHost &, const SetupModel<MmsSettings> &, const QString &,
+                       StoredFileWriter &);
+template bool Generate(ActionHost &, const SetupModel<SmtpSettings> &, const QString &,
+                       StoredFileWriter &);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "actions/actionhost.h"
-#include "netcfg/settings.h"
+#include "carriers/setupmodel.h"
 #include "netcfg/storedfilewriter.h"
 
 #include <QString>
@@ -12,7 +12,9 @@
 // It reminds the user of an empty Phone 1 ("Need Phone Number Input") and Email 1 ("Need
 // Email Input") and goes on. When a value that the camera needs to connect is empty (the APN;
 // MMS: the URL, IP and port; SMTP: the server, port and sender), it asks once, naming them,
-// whether to write anyway (ActionHost::confirm); No writes nothing and says nothing more.
+// whether to write anyway (ActionHost::confirm); No writes nothing and says nothing more. In
+// Auto mode with no operator's profile picked, it names the missing pick instead of the
+// hidden fields.
 // A value that the camera would not read back as typed
 // (netcfg/faithful.h) is refused, naming its field (ActionHost::nameOf), and nothing is
 // written. Otherwise the section goes where pathText, read as a window's Path field, says
@@ -21,7 +23,6 @@
 // file failed." and the reason on the next lines. Returns whether the file was written.
 // pathText is taken as it is: a window with an empty Path field asks for the folder first
 // (ChooseFolder), so that the file never lands in a working directory nobody chose.
-bool Generate(ActionHost &host, const MmsSettings &settings, const QString &pathText,
-              StoredFileWriter &writer);
-bool Generate(ActionHost &host, const SmtpSettings &settings, const QString &pathText,
+template<typename Settings>
+bool Generate(ActionHost &host, const SetupModel<Settings> &setup, const QString &pathText,
               StoredFileWriter &writer);

@@ -136,7 +136,10 @@ Result<SetupModel<Settings>> SetupOptions<Settings>::setup(const QCommandLinePar
     if (parser.isSet(m_operator) && !parser.isSet(m_country))
         return Failure {u"--operator needs --country."_s};
     SetupModel<Settings> setup = openedSetup<Settings>();
-    if (parser.isSet(m_country)) {
+    // Without a country the options alone give the connection values, as typed in Manual mode.
+    if (!parser.isSet(m_country))
+        setup.mode = SettingMode::Manual;
+    else {
         const std::optional<QString> operatorName
             = parser.isSet(m_operator) ? std::optional(parser.value(m_operator)) : std::nullopt;
         if (Result<void> picked = chooseCarrier(setup, parser.value(m_country), operatorName);

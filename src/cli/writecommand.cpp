@@ -60,7 +60,7 @@ template<typename Settings> int WriteCommand<Settings>::run(const Invocation &in
 
     TerminalHost host;
     StoredFileWriter writer;
-    return Generate(host, setup->settings, *pathText, writer) ? Done : Failed;
+    return Generate(host, *setup, *pathText, writer) ? Done : Failed;
 }
 
 } // namespace

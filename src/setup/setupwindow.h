@@ -154,10 +154,10 @@ protected:
         const QString path = pathOrChosenFolder();
         if (path.isEmpty())
             return;
-        const Settings settings = setup().settings;
-        keepValues(m_kept, settings);
+        const SetupModel<Settings> shown = setup();
+        keepValues(m_kept, shown.settings);
         StoredFileWriter writer;
-        if (Generate(*this, settings, path, writer))
+        if (Generate(*this, shown, path, writer))
             forgetUserEdits();
     }
 

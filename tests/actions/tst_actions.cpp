@@ -22,6 +22,7 @@ class FakeHost : public ActionHost
 public:
     QStringList messages;
     QStringList details;
+    QStringList questions;
     QList<std::optional<QString>> folderAnswers;
 
     void showMessage(MessageKind, const QString &text, const QString &detail) override
@@ -29,7 +30,11 @@ public:
         messages << text;
         details << detail;
     }
-    bool confirm(const QString &) override { return true; }
+    bool confirm(const QString &question) override
+    {
+        questions << question;
+        return true;
+    }
     std::optional<QString> chooseFolder(const QString &, const QStringList &) override
     {
         return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
@@ -55,13 +60,22 @@ protected:
 
 const QString kSuccess = QStringLiteral("Create configure file success.");
 
+// Settings as typed in Manual mode.
+template<typename Settings> SetupModel<Settings> typed(const Settings &settings)
+{
+    SetupModel<Settings> setup;
+    setup.mode = SettingMode::Manual;
+    setup.settings = settings;
+    return setup;
+}
+
 // Generate as a window's Generate runs it, with a card writer that may be faulty.
 template<typename Settings>
 QStringList generate(const Settings &settings, const QString &pathText,
                      StoredFileWriter &&writer = StoredFileWriter())
 {
     FakeHost host;
-    Generate(host, settings, pathText, writer);
+    Generate(host, typed(settings), pathText, writer);
     return host.messages;
 }
 
@@ -81,6 +95,8 @@ private slots:
     void shouldOfferTheCardsAndOpenAtTheLikeliestFolder();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite_data();
     void shouldWarnAboutEmptyPhoneAndEmailAndStillWrite();
+    void shouldAskAboutWhatTheCameraNeedsToConnect_data();
+    void shouldAskAboutWhatTheCameraNeedsToConnect();
     void shouldWriteIntoWorkingDirectoryWithoutSeparator();
     void shouldReportFailureAndLeaveTheCardAsItWas_data();
     void shouldReportFailureAndLeaveTheCardAsItWas();
@@ -261,6 +277,47 @@ void TestActions::shouldWarnAboutEmptyPhoneAndEmailAndStillWrite()
     QVERIFY(stored.contains(encodeBytes("\r\nEmail1=" + email.toLatin1() + "\r\n")));
 }
 
+void TestActions::shouldAskAboutWhatTheCameraNeedsToConnect_data()
+{
+    QTest::addColumn<bool>("smtp");
+    QTest::addColumn<SettingMode>("mode");
+    QTest::addColumn<QString>("country"); // picked, with its default operator
+    QTest::addColumn<QStringList>("questions");
+
+    const QString noPick = QStringLiteral(
+        "No operator is picked, so the camera gets no connection values. Pick your operator, or "
+        "choose Manual and type them.");
+    // clang-format off
+    QTest::newRow("MMS, Manual, nothing typed") << false << SettingMode::Manual << ""
+        << QStringList {"The camera needs <URL>, <APN>, <IP> and <Port> to connect, and they are empty. Write NET.CFG anyway?"};
+    QTest::newRow("MMS, Auto, a country without a default operator") << false << SettingMode::Auto << "Germany"
+        << QStringList {noPick + " Write NET.CFG anyway?"};
+    QTest::newRow("SMTP, Auto, nothing picked or typed") << true << SettingMode::Auto << ""
+        << QStringList {noPick + " The camera needs <Server>, <Port> and <Sender> to connect, and they are empty. Write NET.CFG anyway?"};
+    QTest::newRow("MMS, Auto, an operator picked") << false << SettingMode::Auto << "Canada" << QStringList {};
+    // clang-format on
+}
+
+void TestActions::shouldAskAboutWhatTheCameraNeedsToConnect()
+{
+    QFETCH(bool, smtp);
+    QFETCH(SettingMode, mode);
+    QFETCH(QString, country);
+    QFETCH(QStringList, questions);
+    QTemporaryDir dir;
+    FakeHost host;
+    const auto asked = [&](auto setup) {
+        setup.mode = mode;
+        setup.country = country;
+        ChooseCountry(setup);
+        StoredFileWriter writer;
+        Generate(host, setup, dir.path() + "/", writer);
+        return host.questions;
+    };
+    QCOMPARE(smtp ? asked(SetupModel<SmtpSettings>()) : asked(SetupModel<MmsSettings>()),
+             questions);
+}
+
 void TestActions::shouldWriteIntoWorkingDirectoryWithoutSeparator()
 {
     QTemporaryDir dir;
@@ -271,7 +328,7 @@ void TestActions::shouldWriteIntoWorkingDirectoryWithoutSeparator()
     settings.Email1 = "a@b";
     FakeHost host;
     StoredFileWriter writer;
-    Generate(host, settings, "NET.CFG", writer);
+    Generate(host, typed(settings), "NET.CFG", writer);
     QDir::setCurrent(before);
     QCOMPARE(host.messages, QStringList {kSuccess});
     // The success names the file written, whole.
