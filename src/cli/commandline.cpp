@@ -94,7 +94,8 @@ QString help()
           "\n"
           "Exit status: 0 done, 1 NET.CFG could not be written (the card is unchanged), 2 a "
           "usage\n"
-          "error. See camera-setting-tool(1).\n"_s;
+          "error, 3 NET.CFG was written but the output could not be. See "
+          "camera-setting-tool(1).\n"_s;
 }
 
 QString seeHelp(const QString &command)
@@ -236,7 +237,7 @@ int runCommandLine(int argc, char *argv[])
     const Arguments arguments {QCoreApplication::arguments(), console::argumentBytes(argc, argv)};
     const int status = run(arguments);
     // Output that could not be written (a full disk, a closed pipe) is no success.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    if (status != WrittenUntold && !outputWritten()) {
         err(kProgram + u": cannot write the output: "_s
             + QString::fromLocal8Bit(std::strerror(errno)));
         return status == Done ? Failed : status;

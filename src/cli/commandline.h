@@ -22,8 +22,9 @@
 namespace cli {
 
 // The exit statuses: done; NET.CFG could not be written (nothing changed on the card), or the
-// output could not be; a usage error, the windows' too (no display to open them on).
-enum Status { Done = 0, Failed = 1, Usage = 2 };
+// output could not be; a usage error, the windows' too (no display to open them on); NET.CFG
+// was written, but the success could not be told (the output could not be written).
+enum Status { Done = 0, Failed = 1, Usage = 2, WrittenUntold = 3 };
 
 } // namespace cli
 

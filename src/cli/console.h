@@ -32,4 +32,12 @@ bool writeToConsole(std::FILE *stream, const QString &text);
 // whose desktop is always there.
 bool displayMissing(int argc, const char *const argv[]);
 
+// Why the file that path names may not hold a secret: it is no file (a folder, a device). A
+// pipe is one (a shell's <(command) gives one). Empty when it may.
+QString notASecretFile(const QString &path);
+
+// The mode of a file that other users of the computer may read ("0644"); empty when only its
+// owner may, or where the system keeps no such mode (Windows).
+QString modeReadableByOthers(const QString &path);
+
 } // namespace cli::console

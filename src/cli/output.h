@@ -17,11 +17,17 @@ void print(std::FILE *stream, const QString &text);
 void out(const QString &text);
 void err(const QString &text);
 
+// Whether everything printed on standard output so far has reached it (flushed now).
+bool outputWritten();
+
 // Says what is wrong with a command's arguments and what to do instead; returns Usage.
 int usageError(const QString &command, const QString &text);
 
 // A value for a terminal: a backslash as "\\", a control character (NUL, ESC, the C1 range)
 // as "\x1b", everything else as it is.
 QString escaped(const QString &value);
+// Bytes that the system gave, such as a file name, for a terminal: valid UTF-8 as its text
+// (escaped as above), every other byte as "\xff".
+QString escapedBytes(const QByteArray &bytes);
 
 } // namespace cli

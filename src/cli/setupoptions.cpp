@@ -1,8 +1,10 @@
 #include "cli/setupoptions.h"
 
 #include "carriers/carriers.h"
+#include "cli/console.h"
 #include "cli/optionname.h"
 #include "cli/output.h"
+#include "netcfg/netcfg.h"
 #include "netcfg/section.h"
 
 #include <QFile>
@@ -34,19 +36,32 @@ template<typename Settings> QString keyDescription(const SectionKey<Settings> &k
     return written;
 }
 
-// The first line of a password file, without its line break; "-" is standard input.
+// The first line of a password file, without its line break; "-" is standard input. A file
+// that others may read is used, with a warning, as OpenSSH does for its keys.
 Result<QString> readPasswordFile(const QString &option, const QString &path)
 {
     QFile file;
+    if (path != u"-") {
+        if (const QString why = console::notASecretFile(path); !why.isEmpty())
+            return Failure {u"%1: %2 %3."_s.arg(option, path, why)};
+        if (const QString mode = console::modeReadableByOthers(path); !mode.isEmpty())
+            err(u"Other users of this computer can read %1 (mode %2): make it yours alone with "
+                "chmod 600."_s.arg(path, mode));
+    }
     const bool opened = path == u"-" ? file.open(stdin, QIODevice::ReadOnly)
                                      : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!opened)
         return Failure {u"%1: cannot read %2: %3"_s.arg(option, path, file.errorString())};
-    QByteArray line = file.readLine(64 * 1024);
+    // One byte more than the camera's file holds, and the line break, tell a line too long.
+    QByteArray line = file.readLine(kMaxPlainFormSize + 3);
     if (file.error() != QFileDevice::NoError)
         return Failure {u"%1: cannot read %2: %3"_s.arg(option, path, file.errorString())};
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);
+    if (line.size() > kMaxPlainFormSize)
+        return Failure {u"%1: the first line of %2 is longer than the camera's file can hold "
+                        "(%3 bytes)."_s.arg(option, path)
+                            .arg(kMaxPlainFormSize)};
     return QString::fromUtf8(line);
 }
 
@@ -153,6 +168,9 @@ Result<SetupModel<Settings>> SetupOptions<Settings>::setup(const QCommandLinePar
             return Failure {u"give %1 or %1-file, not both."_s.arg(name)};
         if (!fromFile && !parser.isSet(key.option))
             continue;
+        if (!fromFile && key.key->kind == KeyKind::Secret)
+            err(u"Other users of this computer can read the command line, and with it %1, while "
+                "the program runs: give it with %1-file."_s.arg(name));
         QString value;
         if (fromFile) {
             const Result<QString> read

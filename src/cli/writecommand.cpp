@@ -8,6 +8,9 @@
 #include "cli/terminalhost.h"
 #include "netcfg/section.h"
 
+#include <cerrno>
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 namespace cli {
@@ -50,17 +53,26 @@ template<typename Settings> int WriteCommand<Settings>::run(const Invocation &in
     if (!setup)
         return usageError(command, setup.reason());
     const QString value = parser.value(m_out);
-    const Result<QString> path
-        = enterFolderOfRawPath(value, invocation.arguments.rawValue(u"--out"_s, value));
+    const QByteArray raw = invocation.arguments.rawValue(u"--out"_s, value);
+    const Result<QString> path = enterFolderOfRawPath(value, raw);
     if (!path)
         return usageError(command, path.reason());
-    const Result<QString> pathText = pathFieldForOut(*path, value);
+    const Result<QString> pathText = pathFieldForOut(*path, shownOutPath(value, raw));
     if (!pathText)
         return usageError(command, pathText.reason());
 
     TerminalHost host;
     StoredFileWriter writer;
-    return Generate(host, *setup, *pathText, writer) ? Done : Failed;
+    if (!Generate(host, *setup, *pathText, writer))
+        return Failed;
+    // Status 1 would say that the card is as it was.
+    if (!outputWritten()) {
+        err(kProgram + u' ' + command
+            + u": NET.CFG was written, but its success could not be told: "_s
+            + QString::fromLocal8Bit(std::strerror(errno)));
+        return WrittenUntold;
+    }
+    return Done;
 }
 
 } // namespace

@@ -46,6 +46,8 @@ struct How
     bool unprivileged = false; // root without its power over permissions
     bool noPlatform = false; // QT_QPA_PLATFORM unset as well
     QByteArray rawFolder = {}; // made in dir and given by its bytes after the arguments
+    QByteArray shell = {}; // run in dir first (POSIX); with rawFolder, makes what it names
+    QByteArray written = {}; // the folder in dir that must hold NET.CFG or not; rawFolder's
 };
 
 // Runs the program; "{dir}" in an argument stands for dir.
@@ -63,11 +65,19 @@ Finished runProgram(const QStringList &arguments, const QString &dir, const How 
         expanded.append(argument.replace(QStringLiteral("{dir}"), dir));
     QString program = QStringLiteral(PROGRAM);
 #ifdef Q_OS_LINUX
+    if (!how.shell.isEmpty()) {
+        QProcess shell;
+        shell.setWorkingDirectory(dir);
+        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromUtf8(how.shell)});
+        if (!shell.waitForFinished(10000) || shell.exitCode() != 0)
+            QTest::qFail("the row's shell command failed", __FILE__, __LINE__);
+    }
     if (!how.rawFolder.isEmpty()) {
         // QProcess passes text: the shell makes the bytes of a name that is no valid text, and
         // gives them as the last argument.
         const QByteArray folder = QFile::encodeName(dir) + '/' + how.rawFolder;
-        ::mkdir(folder.constData(), 0755);
+        if (how.shell.isEmpty())
+            ::mkdir(folder.constData(), 0755);
         QString octal;
         for (const char byte : folder)
             octal += QStringLiteral("\\0%1").arg(uint(uchar(byte)), 3, 8, QLatin1Char('0'));
@@ -178,7 +188,9 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
         << QStringList{"smtp", "--country", "Slovakia", "--sender", "s", "--phone1", "1", "--email1", "e",
                        "--apn-password", "pañ", "--out", "{dir}"}
         << How{} << 1 << noFile
-        << "Create configure file failed.\n--apn-password: the camera would read \"ñ\" as a line break\n"
+        << "Other users of this computer can read the command line, and with it --apn-password, "
+           "while the program runs: give it with --apn-password-file.\n"
+           "Create configure file failed.\n--apn-password: the camera would read \"ñ\" as a line break\n"
         << QByteArray();
     QTest::newRow("--out: a folder that is not there")
         << QStringList{"mms", "--out", "{dir}/missing/"} << How{} << 2 << noFile
@@ -197,6 +209,44 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
         << "Create configure file success.\n{dir}/card\uFFFD/NET.CFG\n"
         << "Need Phone Number Input\nNeed Email Input\nThe camera needs --url, --apn, --ip and "
            "--port to connect, and they are empty. Write NET.CFG anyway?\n" << QByteArray("card\xff");
+#endif
+#ifndef Q_OS_WIN // links, names as bytes, modes, /dev/full: POSIX
+    // A run that names NET.CFG, a folder by bytes or a password file by any path writes there
+    // or nowhere: never into what a link, a look-alike name or a cut line would make of it.
+    const QString filled = QStringLiteral("mms --phone1 1 --email1 e --url u --apn a --ip i --port p");
+    const QString notRegular = QStringLiteral(
+        "Create configure file failed.\nCannot replace {dir}/NET.CFG: it is %1, not a regular file.\n");
+    QTest::newRow("--out naming NET.CFG, a link to a folder")
+        << filled.split(u' ') + QStringList{"--out", "{dir}/NET.CFG"} << How{{}, false, false, false, {}, "mkdir elsewhere && ln -s elsewhere NET.CFG", "elsewhere"}
+        << 1 << noFile << notRegular.arg("a symbolic link") << QByteArray();
+    QTest::newRow("--out naming NET.CFG, a folder")
+        << filled.split(u' ') + QStringList{"--out", "{dir}/NET.CFG"} << How{{}, false, false, false, {}, "mkdir NET.CFG", "NET.CFG"}
+        << 1 << noFile << notRegular.arg("a folder") << QByteArray();
+    QTest::newRow("--out: bytes that are no text, beside a look-alike folder")
+        << QStringList{"mms", "--out"} << How{{}, false, false, false, "card\xff", "mkdir card\357\277\275"} << 2 << noFile
+        << "camera-setting-tool mms: --out \"{dir}/card\\xff\" does not exist (is the card mounted?): name the "
+           "card's folder, or the NET.CFG file in it.\n" << QByteArray();
+    QTest::newRow("--out: a folder by a name too long")
+        << QStringList{"mms", "--out", "{dir}" + QString("/.").repeated(2300)} << How{} << 2 << noFile
+        << "camera-setting-tool mms: --out \"{dir}" + QString("/.").repeated(2300) + "\": File name too long\n"
+        << QByteArray();
+    QTest::newRow("written, but the success cannot be told")
+        << filled.split(u' ') + QStringList{"--out", "{dir}"} << How{{}, true} << 3 << noFile
+        << "camera-setting-tool mms: NET.CFG was written, but its success could not be told: No space "
+           "left on device\n" << QByteArray("APN=a");
+    QTest::newRow("a password file that others can read")
+        << QStringList{"smtp", "--password-file", "{dir}/pw", "--out", "{dir}"} << How{{}, false, false, false, {}, "echo pw >pw && chmod 666 pw"}
+        << 0 << success << "Other users of this computer can read {dir}/pw (mode 0666): make it yours alone with "
+           "chmod 600.\nNeed Phone Number Input\nNeed Email Input\nThe camera needs --apn, --server, --port and "
+           "--sender to connect, and they are empty. Write NET.CFG anyway?\n" << QByteArray("Password=pw");
+    QTest::newRow("a password file that is a folder")
+        << QStringList{"smtp", "--password-file", "{dir}/locked", "--out", "{dir}"} << How{} << 2 << noFile
+        << "camera-setting-tool smtp: --password-file: {dir}/locked is a folder.\n" << QByteArray();
+    QTest::newRow("a password line longer than the camera's file")
+        << QStringList{"smtp", "--password-file", "{dir}/long", "--out", "{dir}"}
+        << How{{}, false, false, false, {}, "head -c 70000 /dev/zero | tr '\\0' a >long && chmod 600 long"} << 2 << noFile
+        << "camera-setting-tool smtp: --password-file: the first line of {dir}/long is longer than the camera's "
+           "file can hold (32767 bytes).\n" << QByteArray();
 #endif
     QTest::newRow("unknown command")
         << QStringList{"mmms"} << How{} << 2 << noFile
@@ -293,7 +343,8 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome()
     QCOMPARE(finished.out, normalized(out.replace(QStringLiteral("{dir}"), card.path())));
     QCOMPARE(finished.status, status);
     // The file, where one is written: in the folder of raw bytes, or the card's.
-    const QByteArray file = QFile::encodeName(card.path()) + '/' + how.rawFolder + "/NET.CFG";
+    const QByteArray file = QFile::encodeName(card.path()) + '/'
+        + (how.written.isEmpty() ? how.rawFolder : how.written) + "/NET.CFG";
 #ifdef Q_OS_WIN
     QCOMPARE(QFile::exists(QFile::decodeName(file)), !written.isEmpty());
 #else
@@ -327,7 +378,18 @@ void TestCommandLine::shouldWriteTheSameFileAsTheWindowAndReadItBack()
     QVERIFY(card.isValid());
 
     const Finished finished = runProgram(arguments << "--out" << card.path(), card.path());
-    QCOMPARE(finished.err, QString());
+    // A password on the command line works, with a word that other users can read it there.
+    QStringList warned;
+    for (const TypedValue &value : run.manual + run.typed) {
+        if (value.option.endsWith(u"password"))
+            warned << QStringLiteral("Other users of this computer can read the command line, and "
+                                     "with it %1, while the program runs: give it with %1-file.")
+                          .arg(value.option);
+    }
+    QStringList err = finished.err.split(u'\n', Qt::SkipEmptyParts);
+    err.sort();
+    warned.sort();
+    QCOMPARE(err, warned);
     QCOMPARE(finished.out,
              normalized(
                  QStringLiteral("Create configure file success.\n%1/NET.CFG\n").arg(card.path())));

@@ -1,6 +1,9 @@
 #include "cli/console.h"
 
+#include <QFile>
+
 #include <cstring>
+#include <sys/stat.h>
 
 namespace cli::console {
 
@@ -32,6 +35,27 @@ bool displayMissing(int argc, const char *const argv[])
         : platform.startsWith("xcb")     ? !x11
         : platform.startsWith("wayland") ? !wayland
                                          : false; // another platform: Qt knows best
+}
+
+QString notASecretFile(const QString &path)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {}; // opening it says why
+    if (S_ISDIR(info.st_mode))
+        return QStringLiteral("is a folder");
+    if (!S_ISREG(info.st_mode) && !S_ISFIFO(info.st_mode))
+        return QStringLiteral("is not a file");
+    return {};
+}
+
+QString modeReadableByOthers(const QString &path)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)
+        || (info.st_mode & (S_IRGRP | S_IROTH)) == 0)
+        return {};
+    return QStringLiteral("%1").arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'));
 }
 
 } // namespace cli::console

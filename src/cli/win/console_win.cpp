@@ -1,5 +1,7 @@
 #include "cli/console.h"
 
+#include <QFileInfo>
+
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -32,6 +34,16 @@ bool writeToConsole(std::FILE *stream, const QString &text)
 bool displayMissing(int, const char *const[])
 {
     return false;
+}
+
+QString notASecretFile(const QString &path)
+{
+    return QFileInfo(path).isDir() ? QStringLiteral("is a folder") : QString();
+}
+
+QString modeReadableByOthers(const QString &)
+{
+    return {}; // who may read a file is its access list's, which has no mode
 }
 
 } // namespace cli::console
