@@ -5,6 +5,10 @@
 #include <QByteArray>
 #include <QString>
 
+namespace platform {
+class CardWrite;
+}
+
 // Puts a file on the camera's card so that afterwards the card holds either the file that
 // was there before, untouched, or the new one, complete and synced; never anything else.
 //
@@ -28,7 +32,8 @@
 // before the rename stops the write there, as a failure does; then the signal takes its
 // usual course. A file-size limit is a failure ("File too large"), not the end of the
 // program (SIGXFSZ).
-// The system's half of each step is in unix/ and win/.
+// The steps and their messages are in storedfilewriter.cpp; the system's half of each step is
+// platform::CardWrite, in unix/ and win/.
 class StoredFileWriter
 {
 public:
@@ -40,8 +45,8 @@ public:
     Result<void> write(const QString &path, const QByteArray &bytes);
 
 protected:
-    // What the card gives back of the temporary file at path, which write() has just
-    // written and synced: read from the card, not from the system's cache. Tests override it
-    // to make a card give back other bytes.
-    virtual Result<QByteArray> readBack(const QString &path);
+    // What the card gives back of the temporary file that write() has just written and synced
+    // there: read from the card, not from the system's cache. Tests override it to make a card
+    // give back other bytes.
+    virtual Result<QByteArray> readBack(const platform::CardWrite &card);
 };
