@@ -103,8 +103,8 @@ private slots:
     void shouldWriteWithTheOwnerAndModeTheFileHad_data();
     void shouldWriteWithTheOwnerAndModeTheFileHad();
     void shouldLetNoOtherUserOpenTheTemporaryFile();
-    void shouldLeaveNothingWhenInterruptedAtTheSync_data();
-    void shouldLeaveNothingWhenInterruptedAtTheSync();
+    void shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync_data();
+    void shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync();
     void shouldRemoveOnlyStaleTemporaryFilesOfItsOwn_data();
     void shouldRemoveOnlyStaleTemporaryFilesOfItsOwn();
 };
@@ -142,6 +142,8 @@ void TestCardWrite::shouldFailAndLeaveTheCardAsItWas_data()
     QTest::newRow("link to /dev/zero") << "" << "->/dev/zero" << 0
         << "Cannot replace %1/NET.CFG: it is a symbolic link, not a regular file.";
     QTest::newRow("link to a file") << "" << "->old.txt" << 0
+        << "Cannot replace %1/NET.CFG: it is a symbolic link, not a regular file.";
+    QTest::newRow("link to a folder") << "" << "->.." << 0
         << "Cannot replace %1/NET.CFG: it is a symbolic link, not a regular file.";
     // clang-format on
 }
@@ -308,22 +310,44 @@ void TestCardWrite::shouldLetNoOtherUserOpenTheTemporaryFile()
     QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray> {{target, "APNPassword=s3cret"}}));
 }
 
-void TestCardWrite::shouldLeaveNothingWhenInterruptedAtTheSync_data()
+void TestCardWrite::shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync_data()
 {
-    QTest::addColumn<int>("signal");
-    QTest::newRow("SIGINT") << int(SIGINT);
-    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::addColumn<QString>("card"); // empty: a folder on disk
+    QTest::addColumn<QString>("disturbance"); // what is done to the card, if anything
+    QTest::addColumn<QList<int>>("sent"); // sent then; the last one ends the writer
+    QTest::addColumn<QString>("said"); // %1: the card's folder
+
+    // clang-format off
+    QTest::newRow("SIGINT")  << "" << "" << QList<int> {SIGINT}  << "";
+    QTest::newRow("SIGTERM") << "" << "" << QList<int> {SIGTERM} << "";
+    // The folder renamed away, its temporary file spoiled, and a link to a decoy folder with a
+    // good copy put in its place: the read-back goes through the folder opened, not the path.
+    QTest::newRow("folder swapped") << "" << "swap" << QList<int> {}
+        << "The card does not give back what was written for %1/NET.CFG; the file was left as "
+           "it was.";
+    // clang-format on
 }
 
 // The child runs under ptrace from system call to system call until it enters the sync of its
-// temporary file; there it gets the signal, and runs on untraced.
-void TestCardWrite::shouldLeaveNothingWhenInterruptedAtTheSync()
+// temporary file; there it is disturbed, and runs on untraced.
+void TestCardWrite::shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync()
 {
-    QFETCH(int, signal);
+    QFETCH(QString, card);
+    QFETCH(QString, disturbance);
+    QFETCH(QList<int>, sent);
+    QFETCH(QString, said);
     QTemporaryDir dir;
-    const QByteArray program = CARDWRITE_CHILD, target = QFile::encodeName(dir.filePath("NET.CFG"));
-    put(dir.filePath("NET.CFG"), "old");
-    const QMap<QString, QByteArray> before = snapshot(dir.path());
+    const QString folder = dir.filePath("card"), moved = dir.filePath("moved");
+    QVERIFY(QDir(dir.path()).mkdir("card"));
+    Card mounted(card, folder);
+    if (mounted.skip)
+        QSKIP(mounted.failure);
+    QVERIFY2(mounted.failure.isEmpty(), mounted.failure);
+    const QByteArray program = CARDWRITE_CHILD, target = QFile::encodeName(folder + "/NET.CFG");
+    put(folder + "/NET.CFG", "old");
+    const QMap<QString, QByteArray> before = snapshot(folder);
+    int out[2] = {-1, -1};
+    QCOMPARE(::pipe2(out, O_CLOEXEC | O_NONBLOCK), 0);
 
     // A wait that lasts 20 s is ended by SIGALRM.
     struct sigaction ending = {}, previous = {};
@@ -332,12 +356,17 @@ void TestCardWrite::shouldLeaveNothingWhenInterruptedAtTheSync()
     ::sigaction(SIGALRM, &ending, &previous);
     const pid_t pid = ::fork();
     if (pid == 0) {
-        for (const int deferred : {SIGINT, SIGTERM, SIGHUP})
+        ::dup2(out[1], STDOUT_FILENO);
+        ::dup2(out[1], STDERR_FILENO);
+        for (const int deferred : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
             ::signal(deferred, SIG_DFL);
+        const rlimit noCore {0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
         ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
         ::execl(program.constData(), program.constData(), target.constData(), nullptr);
         ::_exit(127);
     }
+    ::close(out[1]);
     bool reaped = pid < 0;
     ::alarm(20);
     const auto end = qScopeGuard([&] {
@@ -345,33 +374,60 @@ void TestCardWrite::shouldLeaveNothingWhenInterruptedAtTheSync()
         if (!reaped && ::kill(pid, SIGKILL) == 0)
             ::waitpid(pid, nullptr, 0);
         ::sigaction(SIGALRM, &previous, nullptr);
+        ::close(out[0]);
     });
     int status = 0;
     QVERIFY(!reaped && ::waitpid(pid, &status, 0) == pid && WIFSTOPPED(status)); // at its exec
     ::ptrace(PTRACE_SETOPTIONS, pid, nullptr,
              PTRACE_O_TRACESYSGOOD | PTRACE_O_TRACEEXEC | PTRACE_O_EXITKILL);
-    bool atSync = false;
-    for (int pass = 0; !atSync && ::ptrace(PTRACE_SYSCALL, pid, nullptr, pass) == 0
+    QString temporary;
+    for (int pass = 0; temporary.isEmpty() && ::ptrace(PTRACE_SYSCALL, pid, nullptr, pass) == 0
          && ::waitpid(pid, &status, 0) == pid && WIFSTOPPED(status);) {
         const bool traced = WSTOPSIG(status) == (SIGTRAP | 0x80) || status >> 16 != 0;
         pass = traced ? 0 : WSTOPSIG(status); // a signal of its own goes on to it
         __ptrace_syscall_info call = {};
-        atSync = traced && ::ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof call, &call) > 0
+        if (traced && ::ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof call, &call) > 0
             && call.op == PTRACE_SYSCALL_INFO_ENTRY
-            && (call.entry.nr == SYS_fsync || call.entry.nr == SYS_fdatasync)
-            && QFile::symLinkTarget(
-                   QStringLiteral("/proc/%1/fd/%2").arg(pid).arg(call.entry.args[0]))
-                   .endsWith(".tmp");
+            && (call.entry.nr == SYS_fsync || call.entry.nr == SYS_fdatasync))
+            temporary = QFile::symLinkTarget(
+                QStringLiteral("/proc/%1/fd/%2").arg(pid).arg(call.entry.args[0]));
     }
     reaped = WIFEXITED(status) || WIFSIGNALED(status);
-    QVERIFY2(atSync, "The writer did not sync a temporary file.");
-    QCOMPARE(::kill(pid, signal), 0);
+    QVERIFY2(temporary.endsWith(".tmp"), "The writer did not sync a temporary file.");
+
+    if (disturbance == "swap") {
+        const QByteArray written = contents(temporary);
+        const QString name = QFileInfo(temporary).fileName();
+        QVERIFY(QDir().rename(folder, moved) && QDir().mkdir(dir.filePath("decoy")));
+        QFile spoiled(moved + u'/' + name);
+        QVERIFY(spoiled.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(spoiled.write("CORRUPT"), 7);
+        spoiled.close();
+        put(dir.filePath("decoy/") + name, written);
+        QVERIFY(QFile::link("decoy", folder));
+    }
+    QVERIFY(sent.isEmpty() || ::kill(pid, sent.first()) == 0);
     QCOMPARE(::ptrace(PTRACE_DETACH, pid, nullptr, 0), 0);
+    QByteArray output;
+    const auto readOutput = [&] {
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+            output.append(buffer, n);
+    };
     QCOMPARE(::waitpid(pid, &status, 0), pid);
     reaped = true;
-    QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("status %1").arg(status)));
-    QCOMPARE(WTERMSIG(status), signal);
-    QCOMPARE(snapshot(dir.path()), before);
+    readOutput();
+    QCOMPARE(QString::fromUtf8(output), said.contains(u"%1") ? said.arg(folder) : said);
+    if (!sent.isEmpty()) {
+        QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("status %1").arg(status)));
+        QCOMPARE(WTERMSIG(status), sent.last());
+    } else {
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 1);
+    }
+    if (disturbance == "swap")
+        QVERIFY(QFile::remove(folder) && QDir().rename(moved, folder));
+    QCOMPARE(snapshot(folder), before);
 }
 
 void TestCardWrite::shouldRemoveOnlyStaleTemporaryFilesOfItsOwn_data()

@@ -63,7 +63,8 @@ CardWrite::Standing CardWrite::inspect()
         return {Standing::NotAFile, posix::nonRegularFileKind(m->existing.st_mode), 0};
     // A file nobody may write (the read-only attribute on a FAT card) counts even for root.
     if ((m->existing.st_mode & 0222) == 0
-        || (::faccessat(m->folder.fd, m->name.constData(), W_OK, AT_EACCESS) != 0
+        || (::faccessat(m->folder.fd, m->name.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW)
+                != 0
             && errno == EACCES))
         return {Standing::WriteProtected, {}, EACCES};
     return {Standing::ReplaceableFile, {}, 0};
@@ -116,10 +117,10 @@ CardWrite::Code CardWrite::sync()
 
 Result<QByteArray> CardWrite::readTemporary() const
 {
-    // O_NONBLOCK: should anything but the regular file written stand there now, opening it
-    // must not wait.
-    const posix::Descriptor file {::open(QFile::encodeName(temporaryShown()).constData(),
-                                         O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+    // Through the folder opened, as every other step. O_NONBLOCK: should anything but the
+    // regular file written stand there now, opening it must not wait.
+    const posix::Descriptor file {::openat(m->folder.fd, m->temporary.constData(),
+                                           O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
     struct stat info = {};
     if (!file.isOpen() || ::fstat(file.fd, &info) != 0)
         return Failure {posix::systemText(errno)};

@@ -1,5 +1,7 @@
-// The card writer's system half on Windows: every step names its file by path.
+// The card writer's system half on Windows: every step names its file by path, and opens it
+// without following a link or other reparse point.
 #include "netcfg/platformfiles.h"
+#include "netcfg/storedfilewriter.h"
 #include "netcfg/win/winfiles.h"
 
 #include <QDir>
@@ -63,14 +65,23 @@ struct PrivateFile
 };
 
 // Gives the temporary file the rights of the file it replaces, or, for a new file, those that
-// the folder passes on. A card without rights (FAT) has none to give; that is no failure.
+// the folder passes on. The old file's are read from the file itself, opened without following
+// a link that may stand there by now (whose target's rights would be nothing to go by). A card
+// without rights (FAT) has none to give; that is no failure.
 void keepRights(const QString &temporary, const QString &target, bool replacing)
 {
+    const win::Handle old {
+        replacing ? CreateFileW(win::wide(target), READ_CONTROL,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr)
+                  : INVALID_HANDLE_VALUE};
+    BY_HANDLE_FILE_INFORMATION info {};
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (replacing
-        && GetNamedSecurityInfoW(win::wide(target), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
-                                 nullptr, nullptr, &dacl, nullptr, &descriptor)
+    if (old.isOpen() && GetFileInformationByHandle(old.h, &info)
+        && win::isRegularFile(info.dwFileAttributes)
+        && GetSecurityInfo(old.h, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                           &dacl, nullptr, &descriptor)
             == ERROR_SUCCESS) {
         SetNamedSecurityInfoW(const_cast<LPWSTR>(win::wide(temporary)), SE_FILE_OBJECT,
                               DACL_SECURITY_INFORMATION, nullptr, nullptr, dacl, nullptr);
@@ -170,7 +181,7 @@ CardWrite::Code CardWrite::create(const QString &name)
         m->security.emplace();
     const QString path = m->folder + u'\\' + name;
     m->file.h = CreateFileW(win::wide(path), GENERIC_WRITE, 0, &m->security->attributes, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (!m->file.isOpen())
         return GetLastError();
     m->temporary = path;
@@ -203,8 +214,9 @@ Result<QByteArray> CardWrite::readTemporary() const
 {
     // An unbuffered read comes from the card, not from the cache. It needs a buffer and a
     // length in whole sectors: VirtualAlloc gives page-aligned memory, sized in 64 KiB steps.
-    const win::Handle file {CreateFileW(win::wide(m->temporary), GENERIC_READ, FILE_SHARE_READ,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr)};
+    const win::Handle file {
+        CreateFileW(win::wide(m->temporary), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_NO_BUFFERING | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
     LARGE_INTEGER size {};
     if (!file.isOpen() || !GetFileSizeEx(file.h, &size))
         return Failure {win::systemText(GetLastError())};
