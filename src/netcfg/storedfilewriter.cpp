@@ -9,6 +9,8 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <mutex>
 
 using platform::CardWrite;
@@ -43,6 +45,52 @@ bool isTemporaryName(const QString &name, const QString &fileName)
         return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
     });
 }
+
+// The write going on in this process, for stop(), with the interruptions held meanwhile: from
+// the temporary file's creation to the end of write(). It is going on before they are held and
+// over before they are let go, so that an interruption always finds it.
+class GoingOn
+{
+public:
+    GoingOn()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            writing = true;
+            stopAsked = false;
+        }
+        m_held.emplace();
+    }
+    GoingOn(const GoingOn &) = delete;
+    GoingOn &operator=(const GoingOn &) = delete;
+    ~GoingOn()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            writing = false;
+            ended.notify_all();
+        }
+        m_held.reset();
+    }
+
+    static inline std::mutex mutex;
+    static inline std::condition_variable ended;
+    static inline bool writing = false;
+    static inline std::atomic<bool> stopAsked {false};
+
+    // Why the write is to stop now, if it is: the interruption's name, or empty for stop().
+    static std::optional<QString> interruption()
+    {
+        if (std::optional<QString> interruption = platform::HeldInterruptions::arrived())
+            return interruption;
+        if (stopAsked)
+            return QString();
+        return std::nullopt;
+    }
+
+private:
+    std::optional<platform::HeldInterruptions> m_held;
+};
 
 // The messages of one write, each naming the destination as the user reads it.
 struct Messages
@@ -109,6 +157,18 @@ Result<void> create(CardWrite &card, const QString &fileName, const Messages &sa
     return say.cannotWrite(code);
 }
 
+// A write that is to stop fails at its next step.
+Result<void> goOn(const Messages &say)
+{
+    const std::optional<QString> interruption = GoingOn::interruption();
+    if (!interruption)
+        return {};
+    return Failure {
+        QStringLiteral("Cannot write %1: interrupted%2; the file was left as it was.")
+            .arg(say.target,
+                 interruption->isEmpty() ? QString() : QStringLiteral(" (%1)").arg(*interruption))};
+}
+
 // Writes, syncs and checks the temporary file, gives it its permissions, then puts it in the
 // destination's place.
 Result<void> fillAndReplace(CardWrite &card, const QByteArray &bytes, const Messages &say,
@@ -118,6 +178,8 @@ Result<void> fillAndReplace(CardWrite &card, const QByteArray &bytes, const Mess
         return say.cannotWrite(code);
     if (const CardWrite::Code code = card.sync())
         return say.cannotWrite(code);
+    if (Result<void> going = goOn(say); !going)
+        return going;
 
     const Result<QByteArray> onCard = readBack();
     if (!onCard)
@@ -130,13 +192,8 @@ Result<void> fillAndReplace(CardWrite &card, const QByteArray &bytes, const Mess
     card.takeOverPermissions();
     if (const CardWrite::Code code = card.close())
         return say.cannotWrite(code);
-    if (const std::optional<QString> interruption = platform::HeldInterruptions::arrived())
-        return Failure {QStringLiteral("Cannot write %1: interrupted%2; the file was left as it "
-                                       "was.")
-                            .arg(say.target,
-                                 interruption->isEmpty()
-                                     ? QString()
-                                     : QStringLiteral(" (%1)").arg(*interruption))};
+    if (Result<void> going = goOn(say); !going)
+        return going;
 
     if (const CardWrite::Code code = card.replace())
         return say.cannotReplace(CardWrite::systemText(code));
@@ -159,7 +216,7 @@ Result<void> StoredFileWriter::write(const QString &path, const QByteArray &byte
     // Interruptions are held process-wide, so writes take turns.
     static std::mutex writing;
     const std::lock_guard<std::mutex> oneAtATime(writing);
-    const platform::HeldInterruptions held;
+    const GoingOn going;
     if (Result<void> created = create(card, info.fileName(), say); !created)
         return created;
     const Result<void> replaced = fillAndReplace(card, bytes, say, [&] { return readBack(card); });
@@ -177,6 +234,15 @@ Result<void> StoredFileWriter::write(const QString &path, const QByteArray &byte
                                        "the card may not keep it; write it again.")
                             .arg(say.folder, CardWrite::systemText(code), say.target)};
     return {};
+}
+
+bool StoredFileWriter::stop(std::chrono::milliseconds grace)
+{
+    std::unique_lock<std::mutex> lock(GoingOn::mutex);
+    if (!GoingOn::writing)
+        return true;
+    GoingOn::stopAsked = true;
+    return GoingOn::ended.wait_for(lock, grace, [] { return !GoingOn::writing; });
 }
 
 Result<QByteArray> StoredFileWriter::readBack(const platform::CardWrite &card)

@@ -2,11 +2,13 @@
 #include "netcfg/readnetcfg.h"
 #include "netcfg/storedfilewriter.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -73,6 +75,7 @@ public:
     Card &operator=(const Card &) = delete;
     ~Card()
     {
+        resumeDaemon();
         if (m_mounted)
             ::umount2(m_at, MNT_DETACH); // a FUSE daemon then ends by itself
     }
@@ -82,6 +85,33 @@ public:
         return ::mount(nullptr, m_at, nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
 
+    // Stops the card's FUSE daemon (the process with the mount point among its arguments), so
+    // that the card answers nothing; true once every thread of it has stopped.
+    bool stopDaemon()
+    {
+        for (const QString &entry : QDir("/proc").entryList(QDir::Dirs)) {
+            if (contents("/proc/" + entry + "/cmdline").split('\0').contains(m_at))
+                m_daemon = entry.toInt();
+        }
+        const QString tasks = QStringLiteral("/proc/%1/task/").arg(m_daemon);
+        const auto stopped = [&] {
+            const QStringList all = QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            return !all.isEmpty() && std::all_of(all.begin(), all.end(), [&](const QString &task) {
+                return contents(tasks + task + "/stat").split(' ').value(2) == "T";
+            });
+        };
+        if (m_daemon <= 0 || ::kill(m_daemon, SIGSTOP) != 0)
+            return false;
+        for (int i = 0; i < 500 && !stopped(); ++i)
+            QTest::qSleep(10);
+        return stopped();
+    }
+    void resumeDaemon()
+    {
+        if (m_daemon > 0)
+            ::kill(std::exchange(m_daemon, 0), SIGCONT);
+    }
+
     QByteArray failure;
     bool skip = false;
 
@@ -89,7 +119,16 @@ private:
     QByteArray m_at;
     QTemporaryDir m_images;
     bool m_mounted = false;
+    pid_t m_daemon = 0;
 };
+
+// Whether the process is ending: its threads are leaving (PF_EXITING), or it has ended.
+bool exiting(pid_t pid)
+{
+    const QByteArray stat = contents(QStringLiteral("/proc/%1/stat").arg(pid));
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 6 && (fields[0] == "Z" || (fields[6].toULong() & 0x4) != 0);
+}
 
 } // namespace
 
@@ -317,14 +356,22 @@ void TestCardWrite::shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync_data()
     QTest::addColumn<QList<int>>("sent"); // sent then; the last one ends the writer
     QTest::addColumn<QString>("said"); // %1: the card's folder
 
+    const QString noAnswer = "The card does not answer; a temporary file may remain on it and "
+                             "is removed by the next write.\n";
     // clang-format off
     QTest::newRow("SIGINT")  << "" << "" << QList<int> {SIGINT}  << "";
     QTest::newRow("SIGTERM") << "" << "" << QList<int> {SIGTERM} << "";
+    QTest::newRow("SIGQUIT") << "" << "" << QList<int> {SIGQUIT} << "";
     // The folder renamed away, its temporary file spoiled, and a link to a decoy folder with a
     // good copy put in its place: the read-back goes through the folder opened, not the path.
     QTest::newRow("folder swapped") << "" << "swap" << QList<int> {}
         << "The card does not give back what was written for %1/NET.CFG; the file was left as "
            "it was.";
+    // The card's FUSE daemon stopped, so that the sync waits for it: 2 s for the write to end
+    // after the first signal, none after a second.
+    QTest::newRow("card stops answering") << "FAT32" << "stop" << QList<int> {SIGTERM} << noAnswer;
+    QTest::newRow("card stops answering, signal again") << "FAT32" << "stop"
+        << QList<int> {SIGTERM, SIGINT} << noAnswer;
     // clang-format on
 }
 
@@ -371,6 +418,7 @@ void TestCardWrite::shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync()
     ::alarm(20);
     const auto end = qScopeGuard([&] {
         ::alarm(0);
+        mounted.resumeDaemon(); // a stopped card would keep the writer from ending
         if (!reaped && ::kill(pid, SIGKILL) == 0)
             ::waitpid(pid, nullptr, 0);
         ::sigaction(SIGALRM, &previous, nullptr);
@@ -405,6 +453,8 @@ void TestCardWrite::shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync()
         spoiled.close();
         put(dir.filePath("decoy/") + name, written);
         QVERIFY(QFile::link("decoy", folder));
+    } else if (disturbance == "stop") {
+        QVERIFY2(mounted.stopDaemon(), "The card's FUSE daemon cannot be stopped.");
     }
     QVERIFY(sent.isEmpty() || ::kill(pid, sent.first()) == 0);
     QCOMPARE(::ptrace(PTRACE_DETACH, pid, nullptr, 0), 0);
@@ -414,6 +464,26 @@ void TestCardWrite::shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync()
         for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
             output.append(buffer, n);
     };
+    if (disturbance == "stop") {
+        // Within the time it has said so and is ending: the kernel ended its wait for the sync.
+        // Its last close still waits for the card (a FUSE flush cannot be interrupted, not even
+        // by SIGKILL) until the daemon goes on.
+        if (sent.size() > 1) {
+            QTest::qSleep(300);
+            QCOMPARE(::kill(pid, sent.last()), 0);
+        }
+        const int within = sent.size() > 1 ? 1000 : 3000;
+        QElapsedTimer since;
+        since.start();
+        while (since.elapsed() < within && !(output == said.toUtf8() && exiting(pid))) {
+            QTest::qSleep(20);
+            readOutput();
+        }
+        QCOMPARE(QString::fromUtf8(output), said);
+        QVERIFY2(exiting(pid),
+                 qPrintable(QStringLiteral("Not ending %1 ms after the signal.").arg(within)));
+        mounted.resumeDaemon();
+    }
     QCOMPARE(::waitpid(pid, &status, 0), pid);
     reaped = true;
     readOutput();
@@ -427,7 +497,10 @@ void TestCardWrite::shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync()
     }
     if (disturbance == "swap")
         QVERIFY(QFile::remove(folder) && QDir().rename(moved, folder));
-    QCOMPARE(snapshot(folder), before);
+    QMap<QString, QByteArray> after = snapshot(folder);
+    if (disturbance == "stop") // as the writer said: its temporary file may remain
+        after.remove(folder + u'/' + QFileInfo(temporary).fileName());
+    QCOMPARE(after, before);
 }
 
 void TestCardWrite::shouldRemoveOnlyStaleTemporaryFilesOfItsOwn_data()

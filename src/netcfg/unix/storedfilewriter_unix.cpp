@@ -1,20 +1,26 @@
 // The card writer's system half on POSIX systems: everything happens in the destination's
 // folder, opened once, so that a folder renamed or replaced meanwhile cannot redirect the write.
 #include "netcfg/platformfiles.h"
+#include "netcfg/storedfilewriter.h"
 #include "netcfg/unix/posixio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
+#include <semaphore.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 using platform::CardWrite;
 
@@ -208,62 +214,159 @@ bool CardWrite::exists(Code code)
     return code == EEXIST;
 }
 
-// SIGINT, SIGTERM and SIGHUP are only noted, in whichever thread they arrive: the write stops
-// before the rename and removes its temporary file, then the previous handlers come back and
-// the signal is raised again, so the program still ends by it. SIGXFSZ is ignored meanwhile, so
-// that a file-size limit fails the write with EFBIG instead of ending the program with the
-// temporary file left.
+// While the signals are held, a handler notes the first and asks the write to stop; a watcher
+// thread then gives the write kStopGrace before it ends the program by that signal's default
+// action. A thread that waits in the kernel for a card that does not answer takes no signal:
+// the signal stays pending, and no handler can run; the watcher, which blocks them, finds it
+// there and takes it itself. A second one ends the program at once. SIGXFSZ is ignored
+// meanwhile, so that a file-size limit fails the write with EFBIG instead of ending the program
+// with the temporary file left.
 namespace {
 
-constexpr int kCount = 3;
-constexpr int kDeferred[kCount] = {SIGINT, SIGTERM, SIGHUP};
-volatile sig_atomic_t g_noted[kCount] = {};
+constexpr int kCount = 4;
+constexpr int kHeld[kCount] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+// How often the watcher looks for a signal that no thread takes.
+constexpr std::chrono::milliseconds kLook {50};
+
+bool g_holding[kCount] = {}; // one the program ignores is left alone
 struct sigaction g_previous[kCount] = {};
 struct sigaction g_previousSizeLimit = {};
+volatile sig_atomic_t g_first = 0; // the first that arrived; 0: none yet
+std::atomic<bool> g_over {false};
+sem_t g_wake; // posted by the first that arrives, and when the write is over
+pthread_t g_watcher;
+bool g_watching = false;
+const char *g_noAnswer = nullptr; // kCardDoesNotAnswer's line, ready for a handler
+size_t g_noAnswerSize = 0;
+
+// Says that the card does not answer and ends the program by the signal's default action.
+// Safe in a signal handler.
+[[noreturn]] void abandon(int signal)
+{
+    (void)!::write(STDERR_FILENO, g_noAnswer, g_noAnswerSize);
+    struct sigaction byDefault = {};
+    byDefault.sa_handler = SIG_DFL;
+    ::sigaction(signal, &byDefault, nullptr);
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, signal);
+    ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
+    ::raise(signal);
+    ::_exit(128 + signal);
+}
 
 void note(int signal)
 {
+    if (g_first != 0)
+        abandon(signal);
+    g_first = signal;
+    ::sem_post(&g_wake);
+}
+
+// A held signal sent to the process that no thread has taken; 0 for none.
+int pendingSignal()
+{
+    sigset_t pending;
+    sigemptyset(&pending);
+    ::sigpending(&pending);
     for (int i = 0; i < kCount; ++i) {
-        if (kDeferred[i] == signal)
-            g_noted[i] = 1;
+        if (g_holding[i] && sigismember(&pending, kHeld[i]))
+            return kHeld[i];
     }
+    return 0;
+}
+
+// Waits until the semaphore is posted or kLook has passed.
+void waitAWhile()
+{
+    timespec until = {};
+    ::clock_gettime(CLOCK_REALTIME, &until);
+    until.tv_nsec += std::chrono::nanoseconds(kLook).count();
+    until.tv_sec += until.tv_nsec / 1'000'000'000;
+    until.tv_nsec %= 1'000'000'000;
+    while (::sem_timedwait(&g_wake, &until) != 0 && errno == EINTR) { }
+}
+
+void *watch(void *)
+{
+    // The first: noted by the handler, or pending at two looks in a row and then taken here.
+    for (int seen = 0; g_first == 0; waitAWhile()) {
+        if (g_over)
+            return nullptr;
+        const int pending = pendingSignal();
+        sigset_t only;
+        sigemptyset(&only);
+        sigaddset(&only, pending);
+        const timespec now = {};
+        if (pending != 0 && pending == seen && ::sigtimedwait(&only, nullptr, &now) == pending
+            && g_first == 0)
+            g_first = pending;
+        seen = pending;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + StoredFileWriter::kStopGrace;
+    while (!StoredFileWriter::stop(kLook)) {
+        if (const int again = pendingSignal(); again != 0)
+            abandon(again);
+        if (std::chrono::steady_clock::now() >= deadline)
+            abandon(g_first);
+    }
+    return nullptr;
 }
 
 } // namespace
 
 platform::HeldInterruptions::HeldInterruptions()
 {
+    static const QByteArray noAnswer = (kCardDoesNotAnswer + u'\n').toLocal8Bit();
+    static const bool semaphore = ::sem_init(&g_wake, 0, 0) == 0;
+    g_noAnswer = noAnswer.constData();
+    g_noAnswerSize = size_t(noAnswer.size());
+    g_first = 0;
+    g_over = false;
+    while (::sem_trywait(&g_wake) == 0) { }
+
     struct sigaction noting = {};
     noting.sa_handler = &note;
     noting.sa_flags = SA_RESTART;
     sigemptyset(&noting.sa_mask);
-    for (const int signal : kDeferred)
+    for (const int signal : kHeld)
         sigaddset(&noting.sa_mask, signal);
-    for (int i = 0; i < kCount; ++i)
-        ::sigaction(kDeferred[i], &noting, &g_previous[i]);
+    for (int i = 0; i < kCount; ++i) {
+        ::sigaction(kHeld[i], nullptr, &g_previous[i]);
+        g_holding[i] = g_previous[i].sa_handler != SIG_IGN;
+        if (g_holding[i])
+            ::sigaction(kHeld[i], &noting, nullptr);
+    }
     struct sigaction ignoring = {};
     ignoring.sa_handler = SIG_IGN;
     ::sigaction(SIGXFSZ, &ignoring, &g_previousSizeLimit);
+    // The watcher blocks them from its start; without it, a card that does not answer keeps the
+    // program waiting as long.
+    sigset_t mask;
+    ::pthread_sigmask(SIG_BLOCK, &noting.sa_mask, &mask);
+    g_watching = semaphore && ::pthread_create(&g_watcher, nullptr, &watch, nullptr) == 0;
+    ::pthread_sigmask(SIG_SETMASK, &mask, nullptr);
 }
 
 platform::HeldInterruptions::~HeldInterruptions()
 {
-    ::sigaction(SIGXFSZ, &g_previousSizeLimit, nullptr);
-    for (int i = 0; i < kCount; ++i)
-        ::sigaction(kDeferred[i], &g_previous[i], nullptr);
-    for (int i = 0; i < kCount; ++i) {
-        const bool noted = g_noted[i] != 0;
-        g_noted[i] = 0;
-        if (noted)
-            ::raise(kDeferred[i]);
+    if (g_watching) {
+        g_over = true;
+        ::sem_post(&g_wake);
+        ::pthread_join(g_watcher, nullptr);
     }
+    ::sigaction(SIGXFSZ, &g_previousSizeLimit, nullptr);
+    for (int i = 0; i < kCount; ++i) {
+        if (g_holding[i])
+            ::sigaction(kHeld[i], &g_previous[i], nullptr);
+    }
+    if (const int signal = std::exchange(g_first, 0); signal != 0)
+        ::raise(signal);
 }
 
 std::optional<QString> platform::HeldInterruptions::arrived()
 {
-    for (int i = 0; i < kCount; ++i) {
-        if (g_noted[i])
-            return QString::fromLocal8Bit(::strsignal(kDeferred[i]));
-    }
+    if (const int signal = g_first; signal != 0)
+        return QString::fromLocal8Bit(::strsignal(signal));
     return std::nullopt;
 }

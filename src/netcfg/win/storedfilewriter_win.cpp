@@ -95,13 +95,27 @@ void keepRights(const QString &temporary, const QString &target, bool replacing)
                               nullptr, nullptr, &empty, nullptr);
 }
 
-// Ctrl+C, Ctrl+Break and the console's closing wait while a temporary file exists: the
-// handler only notes them, and the write ends the process once the file is gone.
+// Ctrl+C, Ctrl+Break and the console's closing are held while a temporary file exists: the
+// first asks the write to stop and gives it kStopGrace (the system calls the handler on a
+// thread of its own), then the write ends the process once the file is gone. If it has not
+// ended by then (the card does not answer), or at a second one, the program says so and ends
+// as the system's own handler would have ended it.
 std::atomic<DWORD> g_heldEvent {DWORD(-1)};
+
+[[noreturn]] void abandon()
+{
+    const QByteArray line = (kCardDoesNotAnswer + u'\n').toLocal8Bit();
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.constData(), DWORD(line.size()), &written,
+              nullptr);
+    ExitProcess(STATUS_CONTROL_C_EXIT);
+}
 
 BOOL WINAPI holdConsoleEvent(DWORD event)
 {
-    g_heldEvent = event;
+    DWORD none = DWORD(-1);
+    if (!g_heldEvent.compare_exchange_strong(none, event) || !StoredFileWriter::stop())
+        abandon();
     return TRUE;
 }
 
