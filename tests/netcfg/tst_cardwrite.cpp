@@ -130,6 +130,20 @@ bool exiting(pid_t pid)
     return fields.size() > 6 && (fields[0] == "Z" || (fields[6].toULong() & 0x4) != 0);
 }
 
+// A card writer that something disturbs while it reads the temporary file back.
+class DisturbedWriter : public StoredFileWriter
+{
+public:
+    std::function<void()> disturb;
+
+protected:
+    Result<QByteArray> readBack(const platform::CardWrite &card) override
+    {
+        disturb();
+        return StoredFileWriter::readBack(card);
+    }
+};
+
 } // namespace
 
 class TestCardWrite : public QObject
@@ -146,6 +160,8 @@ private slots:
     void shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync();
     void shouldRemoveOnlyStaleTemporaryFilesOfItsOwn_data();
     void shouldRemoveOnlyStaleTemporaryFilesOfItsOwn();
+    void shouldStopOnlyWhenAsked_data();
+    void shouldStopOnlyWhenAsked();
 };
 
 void TestCardWrite::shouldFailAndLeaveTheCardAsItWas_data()
@@ -546,6 +562,41 @@ void TestCardWrite::shouldRemoveOnlyStaleTemporaryFilesOfItsOwn()
     const Result<void> written = StoredFileWriter().write(target, "new");
     QVERIFY2(written, qPrintable(written.reason()));
     QCOMPARE(snapshot(dir.path()), expected);
+}
+
+void TestCardWrite::shouldStopOnlyWhenAsked_data()
+{
+    QTest::addColumn<QString>("disturbance");
+    QTest::addColumn<QString>("reason"); // empty: written; %1: the card's folder
+
+    // clang-format off
+    QTest::newRow("a window stops it") << "stop()"
+        << "Cannot write %1/NET.CFG: interrupted; the file was left as it was.";
+    // nohup: a signal the program ignores does not stop it either.
+    QTest::newRow("ignored SIGHUP") << "SIGHUP" << "";
+    // clang-format on
+}
+
+void TestCardWrite::shouldStopOnlyWhenAsked()
+{
+    QFETCH(QString, disturbance);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString target = dir.filePath("NET.CFG");
+    put(target, "old");
+    DisturbedWriter writer;
+    writer.disturb = [&] {
+        if (disturbance == "SIGHUP")
+            ::raise(SIGHUP);
+        else // the write goes on in this thread: it cannot have ended
+            QVERIFY(!StoredFileWriter::stop(std::chrono::milliseconds(0)));
+    };
+    const auto previous = ::signal(SIGHUP, SIG_IGN);
+    const Result<void> written = writer.write(target, "new");
+    ::signal(SIGHUP, previous);
+    QCOMPARE(written.reason(), reason.isEmpty() ? reason : reason.arg(dir.path()));
+    QCOMPARE(snapshot(dir.path()),
+             (QMap<QString, QByteArray> {{target, reason.isEmpty() ? "new" : "old"}}));
 }
 
 QTEST_GUILESS_MAIN(TestCardWrite)
