@@ -5,9 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
-
-#include <algorithm>
 
 namespace filemessages {
 
@@ -34,26 +31,6 @@ Failure tooLarge(const QString &shownPath, qint64 size)
                        QStringLiteral("it holds %1 bytes, and the camera reads at most %2")
                            .arg(size)
                            .arg(kMaxPlainFormSize));
-}
-
-QString temporaryName(const QString &fileName)
-{
-    return QStringLiteral(".%1.%2.tmp")
-        .arg(fileName)
-        .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
-}
-
-bool isTemporaryName(const QString &name, const QString &fileName)
-{
-    const QString prefix = u'.' + fileName + u'.';
-    const QString suffix = QStringLiteral(".tmp");
-    if (name.size() != prefix.size() + 16 + suffix.size() || !name.startsWith(prefix)
-        || !name.endsWith(suffix))
-        return false;
-    const QStringView digits = QStringView(name).mid(prefix.size(), 16);
-    return std::all_of(digits.begin(), digits.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
-    });
 }
 
 } // namespace filemessages

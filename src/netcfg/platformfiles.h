@@ -10,17 +10,89 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace platform {
 
-// What the card gives back of a file just written and synced: read from the card, not from
-// the system's cache.
-Result<QByteArray> readFromCard(const QString &path);
+// One write's system half. StoredFileWriter::write() runs its steps in their order and words
+// every message; each step here does what the system does and tells how it went.
+class CardWrite
+{
+public:
+    // How a step went: 0, or the system's code (errno; GetLastError() on Windows).
+    using Code = unsigned long;
 
-// Puts bytes at path as StoredFileWriter::write() describes: a temporary file next to it,
-// written, synced and checked with verify, then renamed over path.
-using Verify = std::function<Result<void>(const QString &temporary)>;
-Result<void> replaceFile(const QString &path, const QByteArray &bytes, const Verify &verify);
+    // What stands at the destination, looked at without opening it.
+    struct Standing
+    {
+        enum Kind { Nothing, ReplaceableFile, NotAFile, WriteProtected, Unknown } kind;
+        QString what; // NotAFile: "a folder", ...; empty where the system does not tell
+        Code code = 0; // Unknown: why it could not be looked at; WriteProtected: the denial
+    };
+
+    // For the file at path; nothing is opened yet.
+    explicit CardWrite(const QString &path);
+    CardWrite(const CardWrite &) = delete;
+    CardWrite &operator=(const CardWrite &) = delete;
+    // Closes what is open; the temporary file stays unless removeTemporary() removed it.
+    ~CardWrite();
+
+    // The folder, opened once where the system lets every later step go through it.
+    Code openFolder();
+    Standing inspect();
+    // Removes the regular files of this user in the folder for which stale(name, age) holds,
+    // without following links.
+    void removeStale(const std::function<bool(const QString &name, qint64 ageMs)> &stale);
+    // Creates the temporary file of that name, which only its owner may open; fails with a code
+    // that exists() tells when the name is taken.
+    Code create(const QString &name);
+    Code write(const QByteArray &bytes);
+    // Syncs the temporary file to the card (on Windows also closes it, so that it can be read
+    // back).
+    Code sync();
+    // What the card gives back of the synced temporary file: read from the card, not from the
+    // system's cache. A failure's reason is the system's words.
+    Result<QByteArray> readTemporary() const;
+    // Gives the temporary file the owner, group and mode (on Windows the rights) of the file it
+    // replaces, or a new file's; a card that has none fails nothing.
+    void takeOverPermissions();
+    Code close();
+    // Puts the temporary file in the destination's place, in one step.
+    Code replace();
+    Code removeTemporary();
+    // Makes the replacement last on the card, where the system asks for that.
+    Code syncFolder();
+
+    // The temporary file's path, as a message names it.
+    QString temporaryShown() const;
+
+    static QString systemText(Code code);
+    // Whether code is a lack of permission.
+    static bool deniesAccess(Code code);
+    // Whether code says that a file of that name exists already.
+    static bool exists(Code code);
+
+private:
+    struct System; // the system's handles and what inspect() learned, in unix/ and win/
+    std::unique_ptr<System> m;
+};
+
+// While a temporary file holds the new settings, the interruptions that would end the program
+// (Ctrl+C, the terminal's or console's closing, a termination request) are held: only noted,
+// until the object goes; then the program ends by the first one noted, as it would have.
+class HeldInterruptions
+{
+public:
+    HeldInterruptions();
+    HeldInterruptions(const HeldInterruptions &) = delete;
+    HeldInterruptions &operator=(const HeldInterruptions &) = delete;
+    ~HeldInterruptions();
+
+    // Whether one has arrived since, and then its name for a message (empty where the system
+    // gives none).
+    static std::optional<QString> arrived();
+};
 
 // The bytes of the NET.CFG at path, for the reader: only a regular file of at most
 // kMaxPlainFormSize bytes is opened and read; anything else standing there (a symbolic link
@@ -41,11 +113,5 @@ Failure noFile(const QString &path);
 Failure notSettings(const QString &shownPath, const QString &reason);
 // "... is not a settings file: it holds N bytes, and the camera reads at most 32767."
 Failure tooLarge(const QString &shownPath, qint64 size);
-
-// The temporary file's name in the destination's folder: hidden, and random enough that no
-// other writer picks it (creating it fails rather than opening someone else's file anyway).
-QString temporaryName(const QString &fileName);
-// Whether name is one that temporaryName(fileName) gives: ".NET.CFG.<16 hex digits>.tmp".
-bool isTemporaryName(const QString &name, const QString &fileName);
 
 } // namespace filemessages

@@ -5,14 +5,27 @@
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
+
+namespace platform {
+class CardWrite;
+}
+
+// What the program says when a write that was asked to stop does not end.
+inline const QString kCardDoesNotAnswer = QStringLiteral(
+    "The card does not answer; a temporary file may remain on it and is removed by the next "
+    "write.");
+
 // Puts a file on the camera's card so that afterwards the card holds either the file that
 // was there before, untouched, or the new one, complete and synced; never anything else.
 //
-// write() works in the destination's folder:
-//  1. It refuses a destination that is not a regular file (a folder, FIFO, socket, device or
-//     symbolic link, whatever it points to) and an existing file that is write-protected,
-//     without opening either. It removes temporary files of its own name pattern that a
-//     killed run left in the folder (only its own, and only old ones).
+// write() works in the destination's folder, opened once: every later step goes through it
+// (on POSIX systems its descriptor), so that a folder renamed or replaced meanwhile cannot
+// redirect any of them.
+//  1. It refuses a destination that is not a regular file (a folder, FIFO, socket, device,
+//     symbolic link or other reparse point, whatever it points to) and an existing file that
+//     is write-protected, without opening either. It removes temporary files of its own name
+//     pattern that a killed run left in the folder (only its own, and only old ones).
 //  2. It writes the bytes to a new temporary file of a unique name next to the destination,
 //     which no one but its owner may open (on POSIX systems: mode 0600), checking every write,
 //     syncs it to the card, then reads it back from the card through readBack() and compares.
@@ -24,14 +37,23 @@
 // When any step fails the temporary file is removed and the destination was not touched:
 // the previous file is never opened, read, copied or put back. The one exception is a
 // failing folder sync after the rename; that is reported as a failure that says so.
-// An interruption (SIGINT, SIGTERM, SIGHUP) waits until write() is over: one that arrives
-// before the rename stops the write there, as a failure does; then the signal takes its
-// usual course. A file-size limit is a failure ("File too large"), not the end of the
-// program (SIGXFSZ).
-// The system's half of each step is in unix/ and win/.
+//
+// Stopping: while the temporary file exists, an interruption (SIGINT, SIGTERM, SIGHUP,
+// SIGQUIT; Ctrl+C, Ctrl+Break and the console's closing on Windows) asks the write to stop, as
+// stop() does: it stops at its next step, as a failure does, and the signal then takes its
+// usual course. If the write has not ended within kStopGrace (the card does not answer), the
+// program says kCardDoesNotAnswer on standard error and ends by the signal's default action,
+// so that the system ends the wait for the card; a second interruption ends it so at once. An
+// interruption the program ignores (nohup) stays ignored. A file-size limit is a failure
+// ("File too large"), not the end of the program (SIGXFSZ).
+// The steps and their messages are in storedfilewriter.cpp; the system's half of each step is
+// platform::CardWrite, in unix/ and win/.
 class StoredFileWriter
 {
 public:
+    // How long a write that was asked to stop may take to end.
+    static constexpr std::chrono::milliseconds kStopGrace {2000};
+
     virtual ~StoredFileWriter() = default;
 
     // Succeeds once bytes are on the card at path. A failure gives the cause in the system's
@@ -39,9 +61,17 @@ public:
     // problem.
     Result<void> write(const QString &path, const QByteArray &bytes);
 
+    // Asks the write going on in this process (in any thread) to stop, as an interruption
+    // does, and waits until it has ended, for grace at most. True when no write is going on
+    // any more; false when the card does not answer: the caller then says kCardDoesNotAnswer
+    // and ends the program at once (std::_Exit), which ends the wait for the card; returning,
+    // or exit(), would wait on with it. Interruptions take this way by themselves; a window
+    // calls it on Esc, or when it closes, while its write runs on another thread.
+    static bool stop(std::chrono::milliseconds grace = kStopGrace);
+
 protected:
-    // What the card gives back of the temporary file at path, which write() has just
-    // written and synced: read from the card, not from the system's cache. Tests override it
-    // to make a card give back other bytes.
-    virtual Result<QByteArray> readBack(const QString &path);
+    // What the card gives back of the temporary file that write() has just written and synced
+    // there: read from the card, not from the system's cache. Tests override it to make a card
+    // give back other bytes.
+    virtual Result<QByteArray> readBack(const platform::CardWrite &card);
 };

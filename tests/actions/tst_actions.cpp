@@ -49,11 +49,11 @@ public:
     QString readError;
 
 protected:
-    Result<QByteArray> readBack(const QString &path) override
+    Result<QByteArray> readBack(const platform::CardWrite &card) override
     {
         if (!readError.isEmpty())
             return Failure {readError};
-        const Result<QByteArray> onCard = StoredFileWriter::readBack(path);
+        const Result<QByteArray> onCard = StoredFileWriter::readBack(card);
         return onCard ? Result<QByteArray>(*onCard + "x") : onCard;
     }
 };

@@ -2,11 +2,13 @@
 #include "netcfg/readnetcfg.h"
 #include "netcfg/storedfilewriter.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -73,6 +75,7 @@ public:
     Card &operator=(const Card &) = delete;
     ~Card()
     {
+        resumeDaemon();
         if (m_mounted)
             ::umount2(m_at, MNT_DETACH); // a FUSE daemon then ends by itself
     }
@@ -82,6 +85,33 @@ public:
         return ::mount(nullptr, m_at, nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
 
+    // Stops the card's FUSE daemon (the process with the mount point among its arguments), so
+    // that the card answers nothing; true once every thread of it has stopped.
+    bool stopDaemon()
+    {
+        for (const QString &entry : QDir("/proc").entryList(QDir::Dirs)) {
+            if (contents("/proc/" + entry + "/cmdline").split('\0').contains(m_at))
+                m_daemon = entry.toInt();
+        }
+        const QString tasks = QStringLiteral("/proc/%1/task/").arg(m_daemon);
+        const auto stopped = [&] {
+            const QStringList all = QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            return !all.isEmpty() && std::all_of(all.begin(), all.end(), [&](const QString &task) {
+                return contents(tasks + task + "/stat").split(' ').value(2) == "T";
+            });
+        };
+        if (m_daemon <= 0 || ::kill(m_daemon, SIGSTOP) != 0)
+            return false;
+        for (int i = 0; i < 500 && !stopped(); ++i)
+            QTest::qSleep(10);
+        return stopped();
+    }
+    void resumeDaemon()
+    {
+        if (m_daemon > 0)
+            ::kill(std::exchange(m_daemon, 0), SIGCONT);
+    }
+
     QByteArray failure;
     bool skip = false;
 
@@ -89,6 +119,29 @@ private:
     QByteArray m_at;
     QTemporaryDir m_images;
     bool m_mounted = false;
+    pid_t m_daemon = 0;
+};
+
+// Whether the process is ending: its threads are leaving (PF_EXITING), or it has ended.
+bool exiting(pid_t pid)
+{
+    const QByteArray stat = contents(QStringLiteral("/proc/%1/stat").arg(pid));
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 6 && (fields[0] == "Z" || (fields[6].toULong() & 0x4) != 0);
+}
+
+// A card writer that something disturbs while it reads the temporary file back.
+class DisturbedWriter : public StoredFileWriter
+{
+public:
+    std::function<void()> disturb;
+
+protected:
+    Result<QByteArray> readBack(const platform::CardWrite &card) override
+    {
+        disturb();
+        return StoredFileWriter::readBack(card);
+    }
 };
 
 } // namespace
@@ -103,10 +156,12 @@ private slots:
     void shouldWriteWithTheOwnerAndModeTheFileHad_data();
     void shouldWriteWithTheOwnerAndModeTheFileHad();
     void shouldLetNoOtherUserOpenTheTemporaryFile();
-    void shouldLeaveNothingWhenInterruptedAtTheSync_data();
-    void shouldLeaveNothingWhenInterruptedAtTheSync();
+    void shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync_data();
+    void shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync();
     void shouldRemoveOnlyStaleTemporaryFilesOfItsOwn_data();
     void shouldRemoveOnlyStaleTemporaryFilesOfItsOwn();
+    void shouldStopOnlyWhenAsked_data();
+    void shouldStopOnlyWhenAsked();
 };
 
 void TestCardWrite::shouldFailAndLeaveTheCardAsItWas_data()
@@ -142,6 +197,8 @@ void TestCardWrite::shouldFailAndLeaveTheCardAsItWas_data()
     QTest::newRow("link to /dev/zero") << "" << "->/dev/zero" << 0
         << "Cannot replace %1/NET.CFG: it is a symbolic link, not a regular file.";
     QTest::newRow("link to a file") << "" << "->old.txt" << 0
+        << "Cannot replace %1/NET.CFG: it is a symbolic link, not a regular file.";
+    QTest::newRow("link to a folder") << "" << "->.." << 0
         << "Cannot replace %1/NET.CFG: it is a symbolic link, not a regular file.";
     // clang-format on
 }
@@ -308,22 +365,52 @@ void TestCardWrite::shouldLetNoOtherUserOpenTheTemporaryFile()
     QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray> {{target, "APNPassword=s3cret"}}));
 }
 
-void TestCardWrite::shouldLeaveNothingWhenInterruptedAtTheSync_data()
+void TestCardWrite::shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync_data()
 {
-    QTest::addColumn<int>("signal");
-    QTest::newRow("SIGINT") << int(SIGINT);
-    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::addColumn<QString>("card"); // empty: a folder on disk
+    QTest::addColumn<QString>("disturbance"); // what is done to the card, if anything
+    QTest::addColumn<QList<int>>("sent"); // sent then; the last one ends the writer
+    QTest::addColumn<QString>("said"); // %1: the card's folder
+
+    const QString noAnswer = "The card does not answer; a temporary file may remain on it and "
+                             "is removed by the next write.\n";
+    // clang-format off
+    QTest::newRow("SIGINT")  << "" << "" << QList<int> {SIGINT}  << "";
+    QTest::newRow("SIGTERM") << "" << "" << QList<int> {SIGTERM} << "";
+    QTest::newRow("SIGQUIT") << "" << "" << QList<int> {SIGQUIT} << "";
+    // The folder renamed away, its temporary file spoiled, and a link to a decoy folder with a
+    // good copy put in its place: the read-back goes through the folder opened, not the path.
+    QTest::newRow("folder swapped") << "" << "swap" << QList<int> {}
+        << "The card does not give back what was written for %1/NET.CFG; the file was left as "
+           "it was.";
+    // The card's FUSE daemon stopped, so that the sync waits for it: 2 s for the write to end
+    // after the first signal, none after a second.
+    QTest::newRow("card stops answering") << "FAT32" << "stop" << QList<int> {SIGTERM} << noAnswer;
+    QTest::newRow("card stops answering, signal again") << "FAT32" << "stop"
+        << QList<int> {SIGTERM, SIGINT} << noAnswer;
+    // clang-format on
 }
 
 // The child runs under ptrace from system call to system call until it enters the sync of its
-// temporary file; there it gets the signal, and runs on untraced.
-void TestCardWrite::shouldLeaveNothingWhenInterruptedAtTheSync()
+// temporary file; there it is disturbed, and runs on untraced.
+void TestCardWrite::shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync()
 {
-    QFETCH(int, signal);
+    QFETCH(QString, card);
+    QFETCH(QString, disturbance);
+    QFETCH(QList<int>, sent);
+    QFETCH(QString, said);
     QTemporaryDir dir;
-    const QByteArray program = CARDWRITE_CHILD, target = QFile::encodeName(dir.filePath("NET.CFG"));
-    put(dir.filePath("NET.CFG"), "old");
-    const QMap<QString, QByteArray> before = snapshot(dir.path());
+    const QString folder = dir.filePath("card"), moved = dir.filePath("moved");
+    QVERIFY(QDir(dir.path()).mkdir("card"));
+    Card mounted(card, folder);
+    if (mounted.skip)
+        QSKIP(mounted.failure);
+    QVERIFY2(mounted.failure.isEmpty(), mounted.failure);
+    const QByteArray program = CARDWRITE_CHILD, target = QFile::encodeName(folder + "/NET.CFG");
+    put(folder + "/NET.CFG", "old");
+    const QMap<QString, QByteArray> before = snapshot(folder);
+    int out[2] = {-1, -1};
+    QCOMPARE(::pipe2(out, O_CLOEXEC | O_NONBLOCK), 0);
 
     // A wait that lasts 20 s is ended by SIGALRM.
     struct sigaction ending = {}, previous = {};
@@ -332,46 +419,104 @@ void TestCardWrite::shouldLeaveNothingWhenInterruptedAtTheSync()
     ::sigaction(SIGALRM, &ending, &previous);
     const pid_t pid = ::fork();
     if (pid == 0) {
-        for (const int deferred : {SIGINT, SIGTERM, SIGHUP})
+        ::dup2(out[1], STDOUT_FILENO);
+        ::dup2(out[1], STDERR_FILENO);
+        for (const int deferred : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
             ::signal(deferred, SIG_DFL);
+        const rlimit noCore {0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
         ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
         ::execl(program.constData(), program.constData(), target.constData(), nullptr);
         ::_exit(127);
     }
+    ::close(out[1]);
     bool reaped = pid < 0;
     ::alarm(20);
     const auto end = qScopeGuard([&] {
         ::alarm(0);
+        mounted.resumeDaemon(); // a stopped card would keep the writer from ending
         if (!reaped && ::kill(pid, SIGKILL) == 0)
             ::waitpid(pid, nullptr, 0);
         ::sigaction(SIGALRM, &previous, nullptr);
+        ::close(out[0]);
     });
     int status = 0;
     QVERIFY(!reaped && ::waitpid(pid, &status, 0) == pid && WIFSTOPPED(status)); // at its exec
     ::ptrace(PTRACE_SETOPTIONS, pid, nullptr,
              PTRACE_O_TRACESYSGOOD | PTRACE_O_TRACEEXEC | PTRACE_O_EXITKILL);
-    bool atSync = false;
-    for (int pass = 0; !atSync && ::ptrace(PTRACE_SYSCALL, pid, nullptr, pass) == 0
+    QString temporary;
+    for (int pass = 0; temporary.isEmpty() && ::ptrace(PTRACE_SYSCALL, pid, nullptr, pass) == 0
          && ::waitpid(pid, &status, 0) == pid && WIFSTOPPED(status);) {
         const bool traced = WSTOPSIG(status) == (SIGTRAP | 0x80) || status >> 16 != 0;
         pass = traced ? 0 : WSTOPSIG(status); // a signal of its own goes on to it
         __ptrace_syscall_info call = {};
-        atSync = traced && ::ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof call, &call) > 0
+        if (traced && ::ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof call, &call) > 0
             && call.op == PTRACE_SYSCALL_INFO_ENTRY
-            && (call.entry.nr == SYS_fsync || call.entry.nr == SYS_fdatasync)
-            && QFile::symLinkTarget(
-                   QStringLiteral("/proc/%1/fd/%2").arg(pid).arg(call.entry.args[0]))
-                   .endsWith(".tmp");
+            && (call.entry.nr == SYS_fsync || call.entry.nr == SYS_fdatasync))
+            temporary = QFile::symLinkTarget(
+                QStringLiteral("/proc/%1/fd/%2").arg(pid).arg(call.entry.args[0]));
     }
     reaped = WIFEXITED(status) || WIFSIGNALED(status);
-    QVERIFY2(atSync, "The writer did not sync a temporary file.");
-    QCOMPARE(::kill(pid, signal), 0);
+    QVERIFY2(temporary.endsWith(".tmp"), "The writer did not sync a temporary file.");
+
+    if (disturbance == "swap") {
+        const QByteArray written = contents(temporary);
+        const QString name = QFileInfo(temporary).fileName();
+        QVERIFY(QDir().rename(folder, moved) && QDir().mkdir(dir.filePath("decoy")));
+        QFile spoiled(moved + u'/' + name);
+        QVERIFY(spoiled.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(spoiled.write("CORRUPT"), 7);
+        spoiled.close();
+        put(dir.filePath("decoy/") + name, written);
+        QVERIFY(QFile::link("decoy", folder));
+    } else if (disturbance == "stop") {
+        QVERIFY2(mounted.stopDaemon(), "The card's FUSE daemon cannot be stopped.");
+    }
+    QVERIFY(sent.isEmpty() || ::kill(pid, sent.first()) == 0);
     QCOMPARE(::ptrace(PTRACE_DETACH, pid, nullptr, 0), 0);
+    QByteArray output;
+    const auto readOutput = [&] {
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+            output.append(buffer, n);
+    };
+    if (disturbance == "stop") {
+        // Within the time it has said so and is ending: the kernel ended its wait for the sync.
+        // Its last close still waits for the card (a FUSE flush cannot be interrupted, not even
+        // by SIGKILL) until the daemon goes on.
+        if (sent.size() > 1) {
+            QTest::qSleep(300);
+            QCOMPARE(::kill(pid, sent.last()), 0);
+        }
+        const int within = sent.size() > 1 ? 1000 : 3000;
+        QElapsedTimer since;
+        since.start();
+        while (since.elapsed() < within && !(output == said.toUtf8() && exiting(pid))) {
+            QTest::qSleep(20);
+            readOutput();
+        }
+        QCOMPARE(QString::fromUtf8(output), said);
+        QVERIFY2(exiting(pid),
+                 qPrintable(QStringLiteral("Not ending %1 ms after the signal.").arg(within)));
+        mounted.resumeDaemon();
+    }
     QCOMPARE(::waitpid(pid, &status, 0), pid);
     reaped = true;
-    QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("status %1").arg(status)));
-    QCOMPARE(WTERMSIG(status), signal);
-    QCOMPARE(snapshot(dir.path()), before);
+    readOutput();
+    QCOMPARE(QString::fromUtf8(output), said.contains(u"%1") ? said.arg(folder) : said);
+    if (!sent.isEmpty()) {
+        QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("status %1").arg(status)));
+        QCOMPARE(WTERMSIG(status), sent.last());
+    } else {
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 1);
+    }
+    if (disturbance == "swap")
+        QVERIFY(QFile::remove(folder) && QDir().rename(moved, folder));
+    QMap<QString, QByteArray> after = snapshot(folder);
+    if (disturbance == "stop") // as the writer said: its temporary file may remain
+        after.remove(folder + u'/' + QFileInfo(temporary).fileName());
+    QCOMPARE(after, before);
 }
 
 void TestCardWrite::shouldRemoveOnlyStaleTemporaryFilesOfItsOwn_data()
@@ -417,6 +562,41 @@ void TestCardWrite::shouldRemoveOnlyStaleTemporaryFilesOfItsOwn()
     const Result<void> written = StoredFileWriter().write(target, "new");
     QVERIFY2(written, qPrintable(written.reason()));
     QCOMPARE(snapshot(dir.path()), expected);
+}
+
+void TestCardWrite::shouldStopOnlyWhenAsked_data()
+{
+    QTest::addColumn<QString>("disturbance");
+    QTest::addColumn<QString>("reason"); // empty: written; %1: the card's folder
+
+    // clang-format off
+    QTest::newRow("a window stops it") << "stop()"
+        << "Cannot write %1/NET.CFG: interrupted; the file was left as it was.";
+    // nohup: a signal the program ignores does not stop it either.
+    QTest::newRow("ignored SIGHUP") << "SIGHUP" << "";
+    // clang-format on
+}
+
+void TestCardWrite::shouldStopOnlyWhenAsked()
+{
+    QFETCH(QString, disturbance);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString target = dir.filePath("NET.CFG");
+    put(target, "old");
+    DisturbedWriter writer;
+    writer.disturb = [&] {
+        if (disturbance == "SIGHUP")
+            ::raise(SIGHUP);
+        else // the write goes on in this thread: it cannot have ended
+            QVERIFY(!StoredFileWriter::stop(std::chrono::milliseconds(0)));
+    };
+    const auto previous = ::signal(SIGHUP, SIG_IGN);
+    const Result<void> written = writer.write(target, "new");
+    ::signal(SIGHUP, previous);
+    QCOMPARE(written.reason(), reason.isEmpty() ? reason : reason.arg(dir.path()));
+    QCOMPARE(snapshot(dir.path()),
+             (QMap<QString, QByteArray> {{target, reason.isEmpty() ? "new" : "old"}}));
 }
 
 QTEST_GUILESS_MAIN(TestCardWrite)

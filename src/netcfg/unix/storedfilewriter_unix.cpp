@@ -1,213 +1,157 @@
-// The card writer's steps on POSIX systems: everything happens in the destination's folder,
-// opened once, so that a folder renamed or replaced meanwhile cannot redirect the write.
+// The card writer's system half on POSIX systems: everything happens in the destination's
+// folder, opened once, so that a folder renamed or replaced meanwhile cannot redirect the write.
 #include "netcfg/platformfiles.h"
+#include "netcfg/storedfilewriter.h"
 #include "netcfg/unix/posixio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
-#include <mutex>
+#include <pthread.h>
+#include <semaphore.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
-using namespace filemessages;
-using posix::systemText;
+using platform::CardWrite;
 
-namespace {
-
-// The destination: its folder, opened, and its name in that folder.
-struct Destination
+struct CardWrite::System
 {
-    QString shown; // the file, as a message names it
-    QString folderShown;
-    QString folderPath;
+    QString folderPath; // as given: a relative one is the working folder's
     QByteArray name;
     posix::Descriptor folder;
-
-    Failure cannotWrite(int code) const
-    {
-        return {QStringLiteral("Cannot write %1: %2").arg(shown, systemText(code))};
-    }
+    struct stat existing = {}; // st_mode 0: nothing stands there
+    QByteArray temporary;
+    posix::Descriptor file;
 };
 
-Result<void> openFolder(Destination &to)
+CardWrite::CardWrite(const QString &path)
+    : m(new System)
 {
-    if (to.name.isEmpty())
-        return to.cannotWrite(EISDIR);
-    to.folder.fd
-        = ::open(QFile::encodeName(to.folderPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (to.folder.isOpen())
-        return {};
-    if (errno == EACCES || errno == EPERM)
-        return Failure {QStringLiteral("Cannot write %1: the folder %2 cannot be opened (%3).")
-                            .arg(to.shown, to.folderShown, systemText(errno))};
-    return to.cannotWrite(errno);
+    // A relative folder is the working folder's, whose name need not be valid text (the command
+    // line enters such a folder).
+    const QFileInfo info(path);
+    m->folderPath = info.path();
+    m->name = QFile::encodeName(info.fileName());
 }
 
-// What stands at the destination now, looked at without opening it (opening a FIFO waits for a
-// writer, and a device may never end): nothing (st_mode 0), or a regular file that may be
-// replaced.
-Result<struct stat> inspectExisting(const Destination &to)
+CardWrite::~CardWrite() = default;
+
+CardWrite::Code CardWrite::openFolder()
 {
-    struct stat existing = {};
-    if (::fstatat(to.folder.fd, to.name.constData(), &existing, AT_SYMLINK_NOFOLLOW) != 0) {
-        if (errno != ENOENT)
-            return to.cannotWrite(errno);
-        const struct stat nothing = {};
-        return nothing;
+    if (m->name.isEmpty())
+        return EISDIR;
+    m->folder.fd
+        = ::open(QFile::encodeName(m->folderPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return m->folder.isOpen() ? 0 : errno;
+}
+
+// Looked at without opening it: opening a FIFO waits for a writer, and a device may never end.
+CardWrite::Standing CardWrite::inspect()
+{
+    if (::fstatat(m->folder.fd, m->name.constData(), &m->existing, AT_SYMLINK_NOFOLLOW) != 0) {
+        const int code = errno;
+        m->existing = {};
+        if (code != ENOENT)
+            return {Standing::Unknown, {}, Code(code)};
+        return {Standing::Nothing, {}, 0};
     }
-    if (!S_ISREG(existing.st_mode))
-        return Failure {QStringLiteral("Cannot replace %1: it is %2, not a regular file.")
-                            .arg(to.shown, posix::nonRegularFileKind(existing.st_mode))};
-    // rename(2) would replace a write-protected file without asking; it is left alone, as on
-    // Windows. A file nobody may write (the read-only attribute on a FAT card) counts even
-    // for root.
-    if ((existing.st_mode & 0222) == 0
-        || (::faccessat(to.folder.fd, to.name.constData(), W_OK, AT_EACCESS) != 0
+    if (!S_ISREG(m->existing.st_mode))
+        return {Standing::NotAFile, posix::nonRegularFileKind(m->existing.st_mode), 0};
+    // A file nobody may write (the read-only attribute on a FAT card) counts even for root.
+    if ((m->existing.st_mode & 0222) == 0
+        || (::faccessat(m->folder.fd, m->name.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW)
+                != 0
             && errno == EACCES))
-        return Failure {QStringLiteral("Cannot replace %1: the file is write-protected (%2).")
-                            .arg(to.shown, systemText(EACCES))};
-    return existing;
+        return {Standing::WriteProtected, {}, EACCES};
+    return {Standing::ReplaceableFile, {}, 0};
 }
 
-// A write that was killed outright (SIGKILL, a power cut) leaves its temporary file. Such files
-// in the folder are removed: regular files of our own temporary name, ours, untouched for ten
-// minutes (a younger one may belong to a write going on now). Names are looked at in the
-// folder opened, and unlinkat() removes an entry without following it.
-void removeStaleTemporaries(const Destination &to)
+// Names are looked at in the folder opened, and unlinkat() removes an entry without following
+// it.
+void CardWrite::removeStale(const std::function<bool(const QString &, qint64)> &stale)
 {
-    constexpr time_t kStaleAfter = 10 * 60;
-    const int listed = ::openat(to.folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int listed = ::openat(m->folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR *folder = listed >= 0 ? ::fdopendir(listed) : nullptr;
     if (!folder) {
         if (listed >= 0)
             ::close(listed);
         return;
     }
-    const QString fileName = QFile::decodeName(to.name);
-    const time_t before = ::time(nullptr) - kStaleAfter;
+    const time_t now = ::time(nullptr);
     while (const dirent *entry = ::readdir(folder)) {
         struct stat info = {};
-        if (isTemporaryName(QFile::decodeName(entry->d_name), fileName)
-            && ::fstatat(to.folder.fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
-            && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_mtime < before)
-            ::unlinkat(to.folder.fd, entry->d_name, 0);
+        if (::fstatat(m->folder.fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
+            && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
+            && stale(QFile::decodeName(entry->d_name), qint64(now - info.st_mtime) * 1000))
+            ::unlinkat(m->folder.fd, entry->d_name, 0);
     }
     ::closedir(folder);
 }
 
-// While a temporary file holds the new settings, SIGINT, SIGTERM and SIGHUP are only noted,
-// in whichever thread they arrive: the write stops before the rename and removes its
-// temporary file, then the previous handlers come back and the signal is raised again, so the
-// program still ends by it. SIGXFSZ is ignored meanwhile, so that a file-size limit fails the
-// write with EFBIG instead of ending the program with the temporary file left. Handlers are
-// the process's, so writes take turns.
-class Interruptions
+CardWrite::Code CardWrite::create(const QString &name)
 {
-public:
-    Interruptions()
-    {
-        struct sigaction noting = {};
-        noting.sa_handler = &Interruptions::note;
-        noting.sa_flags = SA_RESTART;
-        sigemptyset(&noting.sa_mask);
-        for (const int signal : kDeferred)
-            sigaddset(&noting.sa_mask, signal);
-        for (int i = 0; i < kCount; ++i)
-            ::sigaction(kDeferred[i], &noting, &m_previous[i]);
-        struct sigaction ignoring = {};
-        ignoring.sa_handler = SIG_IGN;
-        ::sigaction(SIGXFSZ, &ignoring, &m_previousSizeLimit);
-    }
-    Interruptions(const Interruptions &) = delete;
-    Interruptions &operator=(const Interruptions &) = delete;
-
-    ~Interruptions()
-    {
-        ::sigaction(SIGXFSZ, &m_previousSizeLimit, nullptr);
-        for (int i = 0; i < kCount; ++i)
-            ::sigaction(kDeferred[i], &m_previous[i], nullptr);
-        for (int i = 0; i < kCount; ++i) {
-            const bool noted = s_noted[i] != 0;
-            s_noted[i] = 0;
-            if (noted)
-                ::raise(kDeferred[i]);
-        }
-    }
-
-    // The first of the signals that arrived since, or 0.
-    static int arrived()
-    {
-        for (int i = 0; i < kCount; ++i) {
-            if (s_noted[i])
-                return kDeferred[i];
-        }
+    m->temporary = QFile::encodeName(name);
+    // Only its owner may open it: it holds the new passwords before its final mode is set.
+    m->file.fd = ::openat(m->folder.fd, m->temporary.constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (m->file.isOpen())
         return 0;
-    }
-
-private:
-    static constexpr int kCount = 3;
-    static constexpr int kDeferred[kCount] = {SIGINT, SIGTERM, SIGHUP};
-    static inline volatile sig_atomic_t s_noted[kCount] = {};
-
-    static void note(int signal)
-    {
-        for (int i = 0; i < kCount; ++i) {
-            if (kDeferred[i] == signal)
-                s_noted[i] = 1;
-        }
-    }
-
-    struct sigaction m_previous[kCount] = {};
-    struct sigaction m_previousSizeLimit = {};
-};
-
-// A new temporary file of a unique name in the destination's folder, removed again unless it
-// was renamed over the destination.
-struct Temporary
-{
-    const Destination &to;
-    QByteArray name;
-    posix::Descriptor file;
-    bool renamed = false;
-
-    QString path() const { return to.folderPath + u'/' + QFile::decodeName(name); }
-};
-
-Result<void> create(Temporary &temporary)
-{
-    const Destination &to = temporary.to;
-    int code = EEXIST;
-    for (int attempt = 0; !temporary.file.isOpen() && code == EEXIST && attempt < 16; ++attempt) {
-        temporary.name = QFile::encodeName(temporaryName(QFile::decodeName(to.name)));
-        // Only its owner may open it: it holds the new passwords before its final mode is set.
-        temporary.file.fd = ::openat(to.folder.fd, temporary.name.constData(),
-                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        code = errno;
-    }
-    if (temporary.file.isOpen())
-        return {};
-    if (code == EACCES || code == EPERM)
-        return Failure {
-            QStringLiteral("Cannot write %1: no file can be created in the folder %2 (%3).")
-                .arg(to.shown, to.folderShown, systemText(code))};
-    return to.cannotWrite(code);
+    const int code = errno;
+    m->temporary.clear();
+    return code;
 }
 
-// Gives the checked temporary file the owner, group and mode of the file it replaces, or a new
-// file's mode (0666 less the umask). The owner is kept where the process may set it (root);
-// otherwise the group alone where it may, and a group other than the old file's gets no more
-// than everybody else had. A card without owners or modes (FAT) refuses or ignores these
-// calls: a refusal leaves the file narrower than meant, never wider, so it fails nothing.
-void takeOverPermissions(int fd, const struct stat &existing)
+CardWrite::Code CardWrite::write(const QByteArray &bytes)
 {
+    return posix::writeAll(m->file.fd, bytes) ? 0 : errno;
+}
+
+CardWrite::Code CardWrite::sync()
+{
+    return ::fsync(m->file.fd) == 0 ? 0 : errno;
+}
+
+Result<QByteArray> CardWrite::readTemporary() const
+{
+    // Through the folder opened, as every other step. O_NONBLOCK: should anything but the
+    // regular file written stand there now, opening it must not wait.
+    const posix::Descriptor file {::openat(m->folder.fd, m->temporary.constData(),
+                                           O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+    struct stat info = {};
+    if (!file.isOpen() || ::fstat(file.fd, &info) != 0)
+        return Failure {posix::systemText(errno)};
+    if (!S_ISREG(info.st_mode))
+        return Failure {QStringLiteral("it is %1, not a regular file")
+                            .arg(posix::nonRegularFileKind(info.st_mode))};
+        // The file is synced, so dropping its pages from the cache makes the reads below come
+        // from the card. It is advice: a filesystem that keeps its files in memory ignores it.
+#ifdef POSIX_FADV_DONTNEED
+    ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_DONTNEED);
+#endif
+    QByteArray bytes;
+    if (!posix::readUpTo(file.fd, qsizetype(info.st_size), &bytes))
+        return Failure {posix::systemText(errno)};
+    return bytes;
+}
+
+// The owner is kept where the process may set it (root); otherwise the group alone where it
+// may, and a group other than the old file's gets no more than everybody else had. A new file
+// gets 0666 less the umask. A card without owners or modes (FAT) refuses or ignores these
+// calls: a refusal leaves the file narrower than meant, never wider, so it fails nothing.
+void CardWrite::takeOverPermissions()
+{
+    const int fd = m->file.fd;
+    const struct stat &existing = m->existing;
     if (existing.st_mode == 0) {
         (void)::fchmod(fd, 0666 & ~posix::currentUmask());
         return;
@@ -224,97 +168,205 @@ void takeOverPermissions(int fd, const struct stat &existing)
     (void)::fchmod(fd, mode);
 }
 
-// Writes, syncs and checks the temporary file, sets its permissions, then renames it over the
-// destination.
-Result<void> fillAndRename(Temporary &temporary, const struct stat &existing,
-                           const QByteArray &bytes, const platform::Verify &verify)
+CardWrite::Code CardWrite::close()
 {
-    const Destination &to = temporary.to;
-    if (!posix::writeAll(temporary.file.fd, bytes) || ::fsync(temporary.file.fd) != 0)
-        return to.cannotWrite(errno);
+    return m->file.close() ? 0 : errno;
+}
 
-    if (Result<void> verified = verify(temporary.path()); !verified)
-        return verified;
+CardWrite::Code CardWrite::replace()
+{
+    if (::renameat(m->folder.fd, m->temporary.constData(), m->folder.fd, m->name.constData()) != 0)
+        return errno;
+    m->temporary.clear();
+    return 0;
+}
 
-    takeOverPermissions(temporary.file.fd, existing);
-    if (!temporary.file.close())
-        return to.cannotWrite(errno);
-    if (const int signal = Interruptions::arrived())
-        return Failure {QStringLiteral("Cannot write %1: interrupted (%2); the file was left as "
-                                       "it was.")
-                            .arg(to.shown, QString::fromLocal8Bit(::strsignal(signal)))};
+CardWrite::Code CardWrite::removeTemporary()
+{
+    if (m->temporary.isEmpty() || ::unlinkat(m->folder.fd, m->temporary.constData(), 0) == 0)
+        return 0;
+    return errno;
+}
 
-    if (::renameat(to.folder.fd, temporary.name.constData(), to.folder.fd, to.name.constData())
-        != 0)
-        return Failure {QStringLiteral("Cannot replace %1: %2").arg(to.shown, systemText(errno))};
-    temporary.renamed = true;
-    return {};
+// A filesystem that cannot sync a folder (EINVAL) keeps its folders in step by itself.
+CardWrite::Code CardWrite::syncFolder()
+{
+    return ::fsync(m->folder.fd) == 0 || errno == EINVAL ? 0 : errno;
+}
+
+QString CardWrite::temporaryShown() const
+{
+    return QDir::toNativeSeparators(m->folderPath + u'/' + QFile::decodeName(m->temporary));
+}
+
+QString CardWrite::systemText(Code code)
+{
+    return posix::systemText(int(code));
+}
+
+bool CardWrite::deniesAccess(Code code)
+{
+    return code == EACCES || code == EPERM;
+}
+
+bool CardWrite::exists(Code code)
+{
+    return code == EEXIST;
+}
+
+// While the signals are held, a handler notes the first and asks the write to stop; a watcher
+// thread then gives the write kStopGrace before it ends the program by that signal's default
+// action. A thread that waits in the kernel for a card that does not answer takes no signal:
+// the signal stays pending, and no handler can run; the watcher, which blocks them, finds it
+// there and takes it itself. A second one ends the program at once. SIGXFSZ is ignored
+// meanwhile, so that a file-size limit fails the write with EFBIG instead of ending the program
+// with the temporary file left.
+namespace {
+
+constexpr int kCount = 4;
+constexpr int kHeld[kCount] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+// How often the watcher looks for a signal that no thread takes.
+constexpr std::chrono::milliseconds kLook {50};
+
+bool g_holding[kCount] = {}; // one the program ignores is left alone
+struct sigaction g_previous[kCount] = {};
+struct sigaction g_previousSizeLimit = {};
+volatile sig_atomic_t g_first = 0; // the first that arrived; 0: none yet
+std::atomic<bool> g_over {false};
+sem_t g_wake; // posted by the first that arrives, and when the write is over
+pthread_t g_watcher;
+bool g_watching = false;
+const char *g_noAnswer = nullptr; // kCardDoesNotAnswer's line, ready for a handler
+size_t g_noAnswerSize = 0;
+
+// Says that the card does not answer and ends the program by the signal's default action.
+// Safe in a signal handler.
+[[noreturn]] void abandon(int signal)
+{
+    (void)!::write(STDERR_FILENO, g_noAnswer, g_noAnswerSize);
+    struct sigaction byDefault = {};
+    byDefault.sa_handler = SIG_DFL;
+    ::sigaction(signal, &byDefault, nullptr);
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, signal);
+    ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
+    ::raise(signal);
+    ::_exit(128 + signal);
+}
+
+void note(int signal)
+{
+    if (g_first != 0)
+        abandon(signal);
+    g_first = signal;
+    ::sem_post(&g_wake);
+}
+
+// A held signal sent to the process that no thread has taken; 0 for none.
+int pendingSignal()
+{
+    sigset_t pending;
+    sigemptyset(&pending);
+    ::sigpending(&pending);
+    for (int i = 0; i < kCount; ++i) {
+        if (g_holding[i] && sigismember(&pending, kHeld[i]))
+            return kHeld[i];
+    }
+    return 0;
+}
+
+// Waits until the semaphore is posted or kLook has passed.
+void waitAWhile()
+{
+    timespec until = {};
+    ::clock_gettime(CLOCK_REALTIME, &until);
+    until.tv_nsec += std::chrono::nanoseconds(kLook).count();
+    until.tv_sec += until.tv_nsec / 1'000'000'000;
+    until.tv_nsec %= 1'000'000'000;
+    while (::sem_timedwait(&g_wake, &until) != 0 && errno == EINTR) { }
+}
+
+void *watch(void *)
+{
+    // The first: noted by the handler, or pending at two looks in a row and then taken here.
+    for (int seen = 0; g_first == 0; waitAWhile()) {
+        if (g_over)
+            return nullptr;
+        const int pending = pendingSignal();
+        sigset_t only;
+        sigemptyset(&only);
+        sigaddset(&only, pending);
+        const timespec now = {};
+        if (pending != 0 && pending == seen && ::sigtimedwait(&only, nullptr, &now) == pending
+            && g_first == 0)
+            g_first = pending;
+        seen = pending;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + StoredFileWriter::kStopGrace;
+    while (!StoredFileWriter::stop(kLook)) {
+        if (const int again = pendingSignal(); again != 0)
+            abandon(again);
+        if (std::chrono::steady_clock::now() >= deadline)
+            abandon(g_first);
+    }
+    return nullptr;
 }
 
 } // namespace
 
-Result<void> platform::replaceFile(const QString &path, const QByteArray &bytes,
-                                   const Verify &verify)
+platform::HeldInterruptions::HeldInterruptions()
 {
-    const QFileInfo info(path);
-    // The folder as given: a relative one is the working folder's, whose name need not be
-    // valid text (the command line enters such a folder); messages name it whole.
-    Destination to {shown(path),
-                    QDir::toNativeSeparators(info.absolutePath()),
-                    info.path(),
-                    QFile::encodeName(info.fileName()),
-                    {}};
-    if (Result<void> opened = openFolder(to); !opened)
-        return opened;
-    const Result<struct stat> existing = inspectExisting(to);
-    if (!existing)
-        return existing.failure();
-    removeStaleTemporaries(to);
+    static const QByteArray noAnswer = (kCardDoesNotAnswer + u'\n').toLocal8Bit();
+    static const bool semaphore = ::sem_init(&g_wake, 0, 0) == 0;
+    g_noAnswer = noAnswer.constData();
+    g_noAnswerSize = size_t(noAnswer.size());
+    g_first = 0;
+    g_over = false;
+    while (::sem_trywait(&g_wake) == 0) { }
 
-    static std::mutex writing;
-    const std::lock_guard<std::mutex> oneAtATime(writing);
-    const Interruptions interruptions;
-    Temporary temporary {to, {}, {}};
-    if (Result<void> created = create(temporary); !created)
-        return created;
-    Result<void> written = fillAndRename(temporary, *existing, bytes, verify);
-    if (!written) {
-        if (!temporary.renamed && ::unlinkat(to.folder.fd, temporary.name.constData(), 0) != 0)
-            return Failure {
-                written.reason()
-                + QStringLiteral("\nCannot remove the temporary file %1: %2")
-                      .arg(QDir::toNativeSeparators(temporary.path()), systemText(errno))};
-        return written;
+    struct sigaction noting = {};
+    noting.sa_handler = &note;
+    noting.sa_flags = SA_RESTART;
+    sigemptyset(&noting.sa_mask);
+    for (const int signal : kHeld)
+        sigaddset(&noting.sa_mask, signal);
+    for (int i = 0; i < kCount; ++i) {
+        ::sigaction(kHeld[i], nullptr, &g_previous[i]);
+        g_holding[i] = g_previous[i].sa_handler != SIG_IGN;
+        if (g_holding[i])
+            ::sigaction(kHeld[i], &noting, nullptr);
     }
-
-    // The rename is on the card once the folder is synced. A filesystem that cannot sync a
-    // folder (EINVAL) keeps its folders in step by itself.
-    if (::fsync(to.folder.fd) != 0 && errno != EINVAL)
-        return Failure {QStringLiteral("Cannot sync the folder %1: %2\n%3 has been replaced, but "
-                                       "the card may not keep it; write it again.")
-                            .arg(to.folderShown, systemText(errno), to.shown)};
-    return {};
+    struct sigaction ignoring = {};
+    ignoring.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignoring, &g_previousSizeLimit);
+    // The watcher blocks them from its start; without it, a card that does not answer keeps the
+    // program waiting as long.
+    sigset_t mask;
+    ::pthread_sigmask(SIG_BLOCK, &noting.sa_mask, &mask);
+    g_watching = semaphore && ::pthread_create(&g_watcher, nullptr, &watch, nullptr) == 0;
+    ::pthread_sigmask(SIG_SETMASK, &mask, nullptr);
 }
 
-Result<QByteArray> platform::readFromCard(const QString &path)
+platform::HeldInterruptions::~HeldInterruptions()
 {
-    // O_NONBLOCK: should anything but the regular file written stand there now, opening it
-    // must not wait.
-    const posix::Descriptor file {::open(QFile::encodeName(path).constData(),
-                                         O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
-    struct stat info = {};
-    if (!file.isOpen() || ::fstat(file.fd, &info) != 0)
-        return Failure {systemText(errno)};
-    if (!S_ISREG(info.st_mode))
-        return Failure {QStringLiteral("it is %1, not a regular file")
-                            .arg(posix::nonRegularFileKind(info.st_mode))};
-        // The file is synced, so dropping its pages from the cache makes the reads below come
-        // from the card. It is advice: a filesystem that keeps its files in memory ignores it.
-#ifdef POSIX_FADV_DONTNEED
-    ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_DONTNEED);
-#endif
-    QByteArray bytes;
-    if (!posix::readUpTo(file.fd, qsizetype(info.st_size), &bytes))
-        return Failure {systemText(errno)};
-    return bytes;
+    if (g_watching) {
+        g_over = true;
+        ::sem_post(&g_wake);
+        ::pthread_join(g_watcher, nullptr);
+    }
+    ::sigaction(SIGXFSZ, &g_previousSizeLimit, nullptr);
+    for (int i = 0; i < kCount; ++i) {
+        if (g_holding[i])
+            ::sigaction(kHeld[i], &g_previous[i], nullptr);
+    }
+    if (const int signal = std::exchange(g_first, 0); signal != 0)
+        ::raise(signal);
+}
+
+std::optional<QString> platform::HeldInterruptions::arrived()
+{
+    if (const int signal = g_first; signal != 0)
+        return QString::fromLocal8Bit(::strsignal(signal));
+    return std::nullopt;
 }

@@ -1,5 +1,7 @@
-// The card writer's steps on Windows.
+// The card writer's system half on Windows: every step names its file by path, and opens it
+// without following a link or other reparse point.
 #include "netcfg/platformfiles.h"
+#include "netcfg/storedfilewriter.h"
 #include "netcfg/win/winfiles.h"
 
 #include <QDir>
@@ -10,7 +12,8 @@
 #include <sddl.h>
 #include <utility>
 
-using namespace filemessages;
+using filemessages::shown;
+using platform::CardWrite;
 
 QString win::systemText(DWORD code)
 {
@@ -18,61 +21,6 @@ QString win::systemText(DWORD code)
 }
 
 namespace {
-
-// Temporary files of our own name that a killed run left are removed when they are this old.
-constexpr qint64 kStaleAfterSeconds = 10 * 60;
-
-// Removes the temporary files of our own name that a killed run left in the folder: regular
-// files only (no links or other reparse points), older than kStaleAfterSeconds.
-void removeStaleTemporaries(const QString &folder, const QString &fileName)
-{
-    WIN32_FIND_DATAW found {};
-    const QString pattern = folder + QStringLiteral("\\.") + fileName + QStringLiteral(".*.tmp");
-    const HANDLE search = FindFirstFileW(win::wide(pattern), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    FILETIME now {};
-    GetSystemTimeAsFileTime(&now);
-    const auto ticks = [](const FILETIME &time) {
-        return (qint64(time.dwHighDateTime) << 32) | time.dwLowDateTime; // 100 ns
-    };
-    do {
-        const QString name = QString::fromWCharArray(found.cFileName);
-        const bool regular
-            = !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
-        const bool stale
-            = ticks(now) - ticks(found.ftLastWriteTime) > kStaleAfterSeconds * 10'000'000;
-        if (regular && stale && isTemporaryName(name, fileName))
-            DeleteFileW(win::wide(folder + u'\\' + name));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-}
-
-// Ctrl+C, Ctrl+Break and the console's closing wait while a temporary file exists: the
-// handler only notes them, and the write ends the process once the file is gone.
-std::atomic<DWORD> g_heldEvent {DWORD(-1)};
-
-BOOL WINAPI holdConsoleEvent(DWORD event)
-{
-    g_heldEvent = event;
-    return TRUE;
-}
-
-struct HeldConsoleEvents
-{
-    HeldConsoleEvents()
-    {
-        g_heldEvent = DWORD(-1);
-        SetConsoleCtrlHandler(holdConsoleEvent, TRUE);
-    }
-    ~HeldConsoleEvents()
-    {
-        SetConsoleCtrlHandler(holdConsoleEvent, FALSE);
-        // As the system's own handler would have ended it.
-        if (g_heldEvent != DWORD(-1))
-            ExitProcess(STATUS_CONTROL_C_EXIT);
-    }
-};
 
 // The current user's SID as text ("S-1-5-21-..."); empty when the token does not tell.
 QString currentUserSid()
@@ -117,14 +65,23 @@ struct PrivateFile
 };
 
 // Gives the temporary file the rights of the file it replaces, or, for a new file, those that
-// the folder passes on. A card without rights (FAT) has none to give; that is no failure.
+// the folder passes on. The old file's are read from the file itself, opened without following
+// a link that may stand there by now (whose target's rights would be nothing to go by). A card
+// without rights (FAT) has none to give; that is no failure.
 void keepRights(const QString &temporary, const QString &target, bool replacing)
 {
+    const win::Handle old {
+        replacing ? CreateFileW(win::wide(target), READ_CONTROL,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr)
+                  : INVALID_HANDLE_VALUE};
+    BY_HANDLE_FILE_INFORMATION info {};
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (replacing
-        && GetNamedSecurityInfoW(win::wide(target), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
-                                 nullptr, nullptr, &dacl, nullptr, &descriptor)
+    if (old.isOpen() && GetFileInformationByHandle(old.h, &info)
+        && win::isRegularFile(info.dwFileAttributes)
+        && GetSecurityInfo(old.h, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                           &dacl, nullptr, &descriptor)
             == ERROR_SUCCESS) {
         SetNamedSecurityInfoW(const_cast<LPWSTR>(win::wide(temporary)), SE_FILE_OBJECT,
                               DACL_SECURITY_INFORMATION, nullptr, nullptr, dacl, nullptr);
@@ -138,134 +95,142 @@ void keepRights(const QString &temporary, const QString &target, bool replacing)
                               nullptr, nullptr, &empty, nullptr);
 }
 
-// The destination, as the messages name it.
-struct Destination
-{
-    QString shown;
-    QString folderShown;
+// Ctrl+C, Ctrl+Break and the console's closing are held while a temporary file exists: the
+// first asks the write to stop and gives it kStopGrace (the system calls the handler on a
+// thread of its own), then the write ends the process once the file is gone. If it has not
+// ended by then (the card does not answer), or at a second one, the program says so and ends
+// as the system's own handler would have ended it.
+std::atomic<DWORD> g_heldEvent {DWORD(-1)};
 
-    Failure cannotWrite(DWORD code) const
-    {
-        return {QStringLiteral("Cannot write %1: %2").arg(shown, win::systemText(code))};
-    }
-};
-
-// Whether a file stands at the destination now that may be replaced.
-Result<bool> inspectExisting(const Destination &to)
+[[noreturn]] void abandon()
 {
-    const DWORD attributes = GetFileAttributesW(win::wide(to.shown));
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const DWORD code = GetLastError();
-        if (code == ERROR_FILE_NOT_FOUND)
-            return false;
-        return to.cannotWrite(code);
-    }
-    if (!win::isRegularFile(attributes))
-        return Failure {
-            QStringLiteral("Cannot replace %1: it is not a regular file.").arg(to.shown)};
-    if (attributes & FILE_ATTRIBUTE_READONLY)
-        return Failure {QStringLiteral("Cannot replace %1: the file is write-protected (%2).")
-                            .arg(to.shown, win::systemText(ERROR_ACCESS_DENIED))};
-    return true;
+    const QByteArray line = (kCardDoesNotAnswer + u'\n').toLocal8Bit();
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.constData(), DWORD(line.size()), &written,
+              nullptr);
+    ExitProcess(STATUS_CONTROL_C_EXIT);
 }
 
-// A new temporary file of a unique name in the destination's folder, removed again unless it
-// was moved over the destination.
-struct Temporary
+BOOL WINAPI holdConsoleEvent(DWORD event)
 {
-    QString path;
-    win::Handle file;
-    bool moved = false;
-};
-
-Result<void> create(const Destination &to, const QString &fileName, Temporary &temporary)
-{
-    PrivateFile security;
-    DWORD code = ERROR_FILE_EXISTS;
-    for (int attempt = 0; !temporary.file.isOpen() && code == ERROR_FILE_EXISTS && attempt < 16;
-         ++attempt) {
-        temporary.path = to.folderShown + u'\\' + temporaryName(fileName);
-        temporary.file.h
-            = CreateFileW(win::wide(temporary.path), GENERIC_WRITE, 0, &security.attributes,
-                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        code = GetLastError();
-    }
-    if (temporary.file.isOpen())
-        return {};
-    if (code == ERROR_ACCESS_DENIED)
-        return Failure {
-            QStringLiteral("Cannot write %1: no file can be created in the folder %2 (%3).")
-                .arg(to.shown, to.folderShown, win::systemText(code))};
-    return to.cannotWrite(code);
-}
-
-Result<void> fillAndMove(const Destination &to, Temporary &temporary, const QByteArray &bytes,
-                         bool replacing, const platform::Verify &verify)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        DWORD n = 0;
-        if (!WriteFile(temporary.file.h, bytes.constData() + done, DWORD(bytes.size() - done), &n,
-                       nullptr)
-            || n == 0)
-            return to.cannotWrite(GetLastError());
-        done += n;
-    }
-    if (!FlushFileBuffers(temporary.file.h)
-        || !CloseHandle(std::exchange(temporary.file.h, INVALID_HANDLE_VALUE)))
-        return to.cannotWrite(GetLastError());
-
-    if (Result<void> verified = verify(temporary.path); !verified)
-        return verified;
-    keepRights(temporary.path, to.shown, replacing);
-    if (g_heldEvent != DWORD(-1))
-        return Failure {QStringLiteral("Cannot write %1: interrupted; the file was left as it was.")
-                            .arg(to.shown)};
-
-    // Returns once the new directory entry is on the card.
-    if (!MoveFileExW(win::wide(temporary.path), win::wide(to.shown),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return Failure {
-            QStringLiteral("Cannot replace %1: %2").arg(to.shown, win::systemText(GetLastError()))};
-    temporary.moved = true;
-    return {};
+    DWORD none = DWORD(-1);
+    if (!g_heldEvent.compare_exchange_strong(none, event) || !StoredFileWriter::stop())
+        abandon();
+    return TRUE;
 }
 
 } // namespace
 
-Result<void> platform::replaceFile(const QString &path, const QByteArray &bytes,
-                                   const Verify &verify)
+struct CardWrite::System
+{
+    QString target; // absolute, with Windows' separators
+    QString folder;
+    QString fileName;
+    bool replacing = false;
+    std::optional<PrivateFile> security;
+    QString temporary;
+    win::Handle file;
+};
+
+CardWrite::CardWrite(const QString &path)
+    : m(new System)
 {
     const QFileInfo info(path);
-    const Destination to {shown(path), QDir::toNativeSeparators(info.absolutePath())};
-    const Result<bool> replacing = inspectExisting(to);
-    if (!replacing)
-        return replacing.failure();
-    removeStaleTemporaries(to.folderShown, info.fileName());
-
-    const HeldConsoleEvents held;
-    Temporary temporary;
-    if (Result<void> created = create(to, info.fileName(), temporary); !created)
-        return created;
-    Result<void> written = fillAndMove(to, temporary, bytes, *replacing, verify);
-    if (!written && !temporary.moved) {
-        // Closed first: Windows does not delete a file that is still open.
-        if (temporary.file.isOpen())
-            CloseHandle(std::exchange(temporary.file.h, INVALID_HANDLE_VALUE));
-        if (!DeleteFileW(win::wide(temporary.path)))
-            return Failure {written.reason()
-                            + QStringLiteral("\nCannot remove the temporary file %1: %2")
-                                  .arg(temporary.path, win::systemText(GetLastError()))};
-    }
-    return written;
+    m->target = shown(path);
+    m->folder = QDir::toNativeSeparators(info.absolutePath());
+    m->fileName = info.fileName();
 }
 
-Result<QByteArray> platform::readFromCard(const QString &path)
+CardWrite::~CardWrite() = default;
+
+CardWrite::Code CardWrite::openFolder()
+{
+    return 0;
+}
+
+CardWrite::Standing CardWrite::inspect()
+{
+    const DWORD attributes = GetFileAttributesW(win::wide(m->target));
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = GetLastError();
+        if (code == ERROR_FILE_NOT_FOUND)
+            return {Standing::Nothing, {}, 0};
+        return {Standing::Unknown, {}, code};
+    }
+    if (!win::isRegularFile(attributes))
+        return {Standing::NotAFile, {}, 0};
+    if (attributes & FILE_ATTRIBUTE_READONLY)
+        return {Standing::WriteProtected, {}, ERROR_ACCESS_DENIED};
+    m->replacing = true;
+    return {Standing::ReplaceableFile, {}, 0};
+}
+
+// Regular files only: no links or other reparse points.
+void CardWrite::removeStale(const std::function<bool(const QString &, qint64)> &stale)
+{
+    WIN32_FIND_DATAW found {};
+    const QString pattern
+        = m->folder + QStringLiteral("\\.") + m->fileName + QStringLiteral(".*.tmp");
+    const HANDLE search = FindFirstFileW(win::wide(pattern), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    FILETIME now {};
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME &time) {
+        return (qint64(time.dwHighDateTime) << 32) | time.dwLowDateTime; // 100 ns
+    };
+    do {
+        const QString name = QString::fromWCharArray(found.cFileName);
+        const bool regular
+            = !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
+        if (regular && stale(name, (ticks(now) - ticks(found.ftLastWriteTime)) / 10'000))
+            DeleteFileW(win::wide(m->folder + u'\\' + name));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+CardWrite::Code CardWrite::create(const QString &name)
+{
+    if (!m->security)
+        m->security.emplace();
+    const QString path = m->folder + u'\\' + name;
+    m->file.h = CreateFileW(win::wide(path), GENERIC_WRITE, 0, &m->security->attributes, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (!m->file.isOpen())
+        return GetLastError();
+    m->temporary = path;
+    return 0;
+}
+
+CardWrite::Code CardWrite::write(const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        DWORD n = 0;
+        if (!WriteFile(m->file.h, bytes.constData() + done, DWORD(bytes.size() - done), &n, nullptr)
+            || n == 0) {
+            const DWORD code = GetLastError();
+            return code ? code : ERROR_WRITE_FAULT;
+        }
+        done += n;
+    }
+    return 0;
+}
+
+CardWrite::Code CardWrite::sync()
+{
+    if (!FlushFileBuffers(m->file.h)
+        || !CloseHandle(std::exchange(m->file.h, INVALID_HANDLE_VALUE)))
+        return GetLastError();
+    return 0;
+}
+
+Result<QByteArray> CardWrite::readTemporary() const
 {
     // An unbuffered read comes from the card, not from the cache. It needs a buffer and a
     // length in whole sectors: VirtualAlloc gives page-aligned memory, sized in 64 KiB steps.
-    const win::Handle file {CreateFileW(win::wide(QDir::toNativeSeparators(path)), GENERIC_READ,
-                                        FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                        FILE_FLAG_NO_BUFFERING, nullptr)};
+    const win::Handle file {
+        CreateFileW(win::wide(m->temporary), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_NO_BUFFERING | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
     LARGE_INTEGER size {};
     if (!file.isOpen() || !GetFileSizeEx(file.h, &size))
         return Failure {win::systemText(GetLastError())};
@@ -280,4 +245,80 @@ Result<QByteArray> platform::readFromCard(const QString &path)
     if (!read)
         return Failure {win::systemText(code)};
     return bytes;
+}
+
+void CardWrite::takeOverPermissions()
+{
+    keepRights(m->temporary, m->target, m->replacing);
+}
+
+CardWrite::Code CardWrite::close()
+{
+    return 0; // closed by sync()
+}
+
+// Returns once the new directory entry is on the card.
+CardWrite::Code CardWrite::replace()
+{
+    if (!MoveFileExW(win::wide(m->temporary), win::wide(m->target),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return GetLastError();
+    m->temporary.clear();
+    return 0;
+}
+
+CardWrite::Code CardWrite::removeTemporary()
+{
+    // Closed first: Windows does not delete a file that is still open.
+    if (m->file.isOpen())
+        CloseHandle(std::exchange(m->file.h, INVALID_HANDLE_VALUE));
+    if (m->temporary.isEmpty() || DeleteFileW(win::wide(m->temporary)))
+        return 0;
+    return GetLastError();
+}
+
+CardWrite::Code CardWrite::syncFolder()
+{
+    return 0; // replace() wrote through
+}
+
+QString CardWrite::temporaryShown() const
+{
+    return m->temporary;
+}
+
+QString CardWrite::systemText(Code code)
+{
+    return win::systemText(DWORD(code));
+}
+
+bool CardWrite::deniesAccess(Code code)
+{
+    return code == ERROR_ACCESS_DENIED;
+}
+
+bool CardWrite::exists(Code code)
+{
+    return code == ERROR_FILE_EXISTS;
+}
+
+platform::HeldInterruptions::HeldInterruptions()
+{
+    g_heldEvent = DWORD(-1);
+    SetConsoleCtrlHandler(holdConsoleEvent, TRUE);
+}
+
+platform::HeldInterruptions::~HeldInterruptions()
+{
+    SetConsoleCtrlHandler(holdConsoleEvent, FALSE);
+    // As the system's own handler would have ended it.
+    if (g_heldEvent != DWORD(-1))
+        ExitProcess(STATUS_CONTROL_C_EXIT);
+}
+
+std::optional<QString> platform::HeldInterruptions::arrived()
+{
+    if (g_heldEvent == DWORD(-1))
+        return std::nullopt;
+    return QString(); // the console names no event
 }
