@@ -5,7 +5,7 @@
 #include "actions/namedcontrols.h"
 #include "carriers/carriers.h"
 #include "carriers/setupmodel.h"
-#include "setup/framelesswindow.h"
+#include "widgets/framelesswindow.h"
 
 #include <QString>
 #include <QStringList>
