@@ -80,24 +80,15 @@ else()
 endif()
 
 # Debian wants a copyright file in the package's documentation folder. It takes the licence
-# text from the source tree's licence file once there is one.
-set(CST_LICENSE_FILE "")
-foreach(candidate IN ITEMS LICENSE LICENSE.md LICENSE.txt COPYING)
-    if(NOT CST_LICENSE_FILE AND EXISTS "${PROJECT_SOURCE_DIR}/${candidate}")
-        set(CST_LICENSE_FILE "${PROJECT_SOURCE_DIR}/${candidate}")
-    endif()
-endforeach()
-if(CST_LICENSE_FILE)
-    file(READ "${CST_LICENSE_FILE}" _cst_license_text)
-    # Copyright-format continuation lines: one leading space, "." for an empty line.
-    string(REGEX REPLACE "\n+$" "" _cst_license_text "${_cst_license_text}")
-    string(REPLACE "\n" "\n " _cst_license_text " ${_cst_license_text}")
-    string(REPLACE "\n \n" "\n .\n" _cst_license_text "${_cst_license_text}")
-    string(REPLACE "\n \n" "\n .\n" _cst_license_text "${_cst_license_text}")
-    set(CST_LICENSE_BODY "${_cst_license_text}")
-else()
-    set(CST_LICENSE_BODY " The licence text will be the LICENSE file of the source tree.")
-endif()
+# text from the source tree's LICENSE.
+set(CST_LICENSE_FILE "${PROJECT_SOURCE_DIR}/LICENSE")
+file(READ "${CST_LICENSE_FILE}" _cst_license_text)
+# Copyright-format continuation lines: one leading space, "." for an empty line.
+string(REGEX REPLACE "\n+$" "" _cst_license_text "${_cst_license_text}")
+string(REPLACE "\n" "\n " _cst_license_text " ${_cst_license_text}")
+string(REPLACE "\n \n" "\n .\n" _cst_license_text "${_cst_license_text}")
+string(REPLACE "\n \n" "\n .\n" _cst_license_text "${_cst_license_text}")
+set(CST_LICENSE_BODY "${_cst_license_text}")
 configure_file("${CST_PACKAGING_DIR}/copyright.in" "${PROJECT_BINARY_DIR}/packaging/copyright"
                @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/packaging/copyright"
@@ -125,9 +116,7 @@ the card's folder and press Generate.
 Two configurations are offered: MMS (pictures sent as MMS messages) and SMTP
 (pictures sent by e-mail through an outgoing mail server). A command line
 writes the same file from scripts, without a display, to prepare many cards.")
-if(CST_LICENSE_FILE)
-    set(CPACK_RESOURCE_FILE_LICENSE "${CST_LICENSE_FILE}")
-endif()
+set(CPACK_RESOURCE_FILE_LICENSE "${CST_LICENSE_FILE}")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
