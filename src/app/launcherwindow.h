@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/captions.h"
-#include "setup/framelesswindow.h"
+#include "widgets/framelesswindow.h"
 
 #include <QPointer>
 
