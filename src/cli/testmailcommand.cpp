@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/setupoptions.h"
+#include "mail/mailmodule.h"
 #include "mail/smtpaccount.h"
 
 using namespace Qt::StringLiterals;
@@ -50,6 +51,11 @@ int testMailCommand(const Arguments &arguments)
         hooks.dialogue = [](const QString &line) {
             err(escaped(line));
         };
+    }
+    // Without its module nothing of the test runs: a failure of the installation, not of use.
+    if (const Result<const MailModule *> module = mailModule(); !module) {
+        err(module.reason());
+        return Failed;
     }
     const MailTestResult result = runMailTest(*account, testOptions, hooks);
     if (result.accepted) {

@@ -16,16 +16,24 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+// After windows.h:
+#include <psapi.h>
+#endif
 
 using Texts = QMap<QString, QString>; // control name -> text
 
@@ -97,6 +105,37 @@ void click(const QWidget *window, const QString &button)
     QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
+// The file names of the libraries this process has loaded, in lower case: its mapped files on
+// Linux, its loaded modules on Windows.
+QStringList loadedLibraries()
+{
+    QStringList names;
+#ifdef Q_OS_WIN
+    HMODULE modules[1024];
+    DWORD bytes = 0;
+    if (EnumProcessModules(GetCurrentProcess(), modules, sizeof modules, &bytes)) {
+        for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < std::size(modules); ++i) {
+            wchar_t path[MAX_PATH];
+            const DWORD length = GetModuleFileNameW(modules[i], path, MAX_PATH);
+            names.append(
+                QFileInfo(QString::fromWCharArray(path, int(length))).fileName().toLower());
+        }
+    }
+#else
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (maps.open(QIODevice::ReadOnly)) {
+        // address perms offset dev inode path
+        for (const QByteArray &line : maps.readAll().split('\n')) {
+            if (const qsizetype slash = line.indexOf('/'); slash >= 0)
+                names.append(
+                    QFileInfo(QString::fromLocal8Bit(line.mid(slash))).fileName().toLower());
+        }
+    }
+#endif
+    names.removeDuplicates();
+    return names;
+}
+
 } // namespace
 
 class TestEndToEnd : public QObject
@@ -121,6 +160,7 @@ private slots:
     void shouldReopenFreshAndFindTheLauncherWhereItWasLeft_data();
     void shouldReopenFreshAndFindTheLauncherWhereItWasLeft();
     void shouldKeepTheSslValueForTheNextOpening();
+    void shouldLoadNoMailLibraryForTheLauncherOrTheSmtpWindow();
     void shouldEndTheRunOnEscAloneInASetupWindow_data();
     void shouldEndTheRunOnEscAloneInASetupWindow();
 
@@ -432,6 +472,18 @@ void TestEndToEnd::shouldKeepTheSslValueForTheNextOpening()
     QCOMPARE(file, storedFile(lines));
     QCOMPARE(m_dialogs.messages.size(), 6); // two warnings and the success, twice
     QCOMPARE(m_dialogs.messages.last().text, kSuccess);
+}
+
+// Only a test e-mail loads libcurl, through the mail module: neither the launcher's first paint
+// nor the SMTP window that offers the test.
+void TestEndToEnd::shouldLoadNoMailLibraryForTheLauncherOrTheSmtpWindow()
+{
+    const QRegularExpression mail(QStringLiteral("^(libcurl|camera-setting-tool-mail)"));
+    const QStringList loaded = loadedLibraries();
+    QVERIFY2(!loaded.filter(QStringLiteral("qt6core")).isEmpty(), qPrintable(loaded.join(u' ')));
+    QCOMPARE(loaded.filter(mail), QStringList());
+    QVERIFY(openFromTile(Kind::Smtp));
+    QCOMPARE(loadedLibraries().filter(mail), QStringList());
 }
 
 void TestEndToEnd::shouldEndTheRunOnEscAloneInASetupWindow_data()

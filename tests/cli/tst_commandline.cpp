@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,7 @@ struct How
     bool unprivileged = false; // root without its power over permissions
     bool noPlatform = false; // QT_QPA_PLATFORM unset as well
     QByteArray rawFolder = {}; // made in dir and given by its bytes after the arguments
+    QString program = {}; // a copy of the program to run instead
 };
 
 // Runs the program; "{dir}" in an argument stands for dir.
@@ -61,7 +63,7 @@ Finished runProgram(const QStringList &arguments, const QString &dir, const How 
     QStringList expanded;
     for (QString argument : arguments)
         expanded.append(argument.replace(QStringLiteral("{dir}"), dir));
-    QString program = QStringLiteral(PROGRAM);
+    QString program = how.program.isEmpty() ? QStringLiteral(PROGRAM) : how.program;
 #ifdef Q_OS_LINUX
     if (!how.rawFolder.isEmpty()) {
         // QProcess passes text: the shell makes the bytes of a name that is no valid text, and
@@ -121,6 +123,7 @@ private slots:
     void shouldLeaveEverythingElseToTheWindows();
     void shouldSayWhetherTheServerTookTheTestEmail_data();
     void shouldSayWhetherTheServerTookTheTestEmail();
+    void shouldNameTheMailModuleItCannotFind();
 
 private:
     QTemporaryDir m_mailDir;
@@ -415,6 +418,28 @@ void TestCommandLine::shouldSayWhetherTheServerTookTheTestEmail()
     QVERIFY2(finished.err.split(u'\n').contains(err) || finished.err.startsWith(err),
              qPrintable(finished.err));
     QVERIFY2(!finished.err.contains(QStringLiteral("Tr41l-cam!")), qPrintable(finished.err));
+}
+
+void TestCommandLine::shouldNameTheMailModuleItCannotFind()
+{
+    // A copy of the program outside the build tree looks where an installation keeps the
+    // module, and finds none.
+    QTemporaryDir dir;
+    How how;
+    how.program = dir.filePath(QFileInfo(QStringLiteral(PROGRAM)).fileName());
+    QVERIFY(QFile::copy(QStringLiteral(PROGRAM), how.program));
+
+    const Finished finished = runProgram({"test-mail", "--server", "127.0.0.1", "--port", "25",
+                                          "--ssl", "no", "--sender", "camera@example.org",
+                                          "--password", "Tr41l-cam!", "--email1", "a@example.org"},
+                                         dir.path(), how);
+    QCOMPARE(finished.status, 1);
+    QVERIFY2(finished.err.startsWith(QStringLiteral("The test e-mail cannot run: "))
+                 && finished.err.endsWith(QStringLiteral("/camera-setting-tool-mail" MODULE_SUFFIX
+                                                         " is missing. Reinstall Camera Setting "
+                                                         "Tool.\n")),
+             qPrintable(finished.err));
+    QCOMPARE(finished.out, QString());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
