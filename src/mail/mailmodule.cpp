@@ -12,10 +12,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Made by the build (src/mail/CMakeLists.txt).
-const QString kModuleFile = QStringLiteral(CST_MAIL_MODULE_FILE);
-const QString kFromProgram = QStringLiteral(CST_MAIL_MODULE_FROM_PROGRAM);
-const QString kBuildFolder = QStringLiteral(CST_MAIL_MODULE_BUILD_FOLDER); // empty on Windows
+// Made by the build (src/mail/CMakeLists.txt); plain text, so that a start makes nothing of it.
+constexpr char kModuleFile[] = CST_MAIL_MODULE_FILE;
+constexpr char kFromProgram[] = CST_MAIL_MODULE_FROM_PROGRAM;
+constexpr char kBuildFolder[] = CST_MAIL_MODULE_BUILD_FOLDER; // empty on Windows
 
 bool isWithin(const QString &folder, const QString &outer)
 {
@@ -37,9 +37,11 @@ QString mailModuleFile()
     // The build tree is known by the program's own place, never by anything a caller can set:
     // an installed program lies outside the folder it was built in.
     const QString program = QCoreApplication::applicationDirPath();
-    if (!kBuildFolder.isEmpty() && isWithin(program, kBuildFolder))
-        return QDir(kBuildFolder).filePath(kModuleFile);
-    return QDir::cleanPath(program + u'/' + kFromProgram + u'/' + kModuleFile);
+    const QString buildFolder = QString::fromUtf8(kBuildFolder);
+    if (!buildFolder.isEmpty() && isWithin(program, buildFolder))
+        return QDir(buildFolder).filePath(QString::fromUtf8(kModuleFile));
+    return QDir::cleanPath(program + u'/' + QString::fromUtf8(kFromProgram) + u'/'
+                           + QString::fromUtf8(kModuleFile));
 }
 
 Result<const MailModule *> loadMailModule(const QString &file)
