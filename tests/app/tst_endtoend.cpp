@@ -30,6 +30,7 @@
 #include <memory>
 
 #ifdef Q_OS_WIN
+#include <iterator>
 #include <windows.h>
 // After windows.h:
 #include <psapi.h>
