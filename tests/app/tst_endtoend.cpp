@@ -106,34 +106,27 @@ void click(const QWidget *window, const QString &button)
     QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
-// The file names of the libraries this process has loaded, in lower case: its mapped files on
-// Linux, its loaded modules on Windows.
+// The libraries this process has loaded, by file name: its mapped files on Linux, its modules
+// on Windows.
 QStringList loadedLibraries()
 {
     QStringList names;
 #ifdef Q_OS_WIN
     HMODULE modules[1024];
     DWORD bytes = 0;
-    if (EnumProcessModules(GetCurrentProcess(), modules, sizeof modules, &bytes)) {
-        for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < std::size(modules); ++i) {
-            wchar_t path[MAX_PATH];
-            const DWORD length = GetModuleFileNameW(modules[i], path, MAX_PATH);
-            names.append(
-                QFileInfo(QString::fromWCharArray(path, int(length))).fileName().toLower());
-        }
+    EnumProcessModules(GetCurrentProcess(), modules, sizeof modules, &bytes);
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < std::size(modules); ++i) {
+        wchar_t path[MAX_PATH];
+        const DWORD length = GetModuleFileNameW(modules[i], path, MAX_PATH);
+        names.append(QString::fromWCharArray(path, int(length)));
     }
 #else
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (maps.open(QIODevice::ReadOnly)) {
-        // address perms offset dev inode path
-        for (const QByteArray &line : maps.readAll().split('\n')) {
-            if (const qsizetype slash = line.indexOf('/'); slash >= 0)
-                names.append(
-                    QFileInfo(QString::fromLocal8Bit(line.mid(slash))).fileName().toLower());
-        }
-    }
+    QFile maps(QStringLiteral("/proc/self/maps")); // address perms offset device inode path
+    if (maps.open(QIODevice::ReadOnly))
+        names = QString::fromLocal8Bit(maps.readAll()).split(u'\n');
 #endif
-    names.removeDuplicates();
+    for (QString &name : names)
+        name = QFileInfo(name.section(u' ', -1)).fileName().toLower();
     return names;
 }
 

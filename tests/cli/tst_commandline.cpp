@@ -420,26 +420,24 @@ void TestCommandLine::shouldSayWhetherTheServerTookTheTestEmail()
     QVERIFY2(!finished.err.contains(QStringLiteral("Tr41l-cam!")), qPrintable(finished.err));
 }
 
+// A copy of the program outside the build tree looks where an installation keeps the module.
 void TestCommandLine::shouldNameTheMailModuleItCannotFind()
 {
-    // A copy of the program outside the build tree looks where an installation keeps the
-    // module, and finds none.
     QTemporaryDir dir;
     How how;
     how.program = dir.filePath(QFileInfo(QStringLiteral(PROGRAM)).fileName());
     QVERIFY(QFile::copy(QStringLiteral(PROGRAM), how.program));
 
-    const Finished finished = runProgram({"test-mail", "--server", "127.0.0.1", "--port", "25",
-                                          "--ssl", "no", "--sender", "camera@example.org",
-                                          "--password", "Tr41l-cam!", "--email1", "a@example.org"},
-                                         dir.path(), how);
+    const Finished finished
+        = runProgram({"test-mail", "--server", "127.0.0.1", "--port", "25", "--ssl", "no",
+                      "--sender", "camera@example.org", "--email1", "a@example.org"},
+                     dir.path(), how);
     QCOMPARE(finished.status, 1);
     QVERIFY2(finished.err.startsWith(QStringLiteral("The test e-mail cannot run: "))
-                 && finished.err.endsWith(QStringLiteral("/camera-setting-tool-mail" MODULE_SUFFIX
-                                                         " is missing. Reinstall Camera Setting "
-                                                         "Tool.\n")),
+                 && finished.err.endsWith(
+                     QStringLiteral("/camera-setting-tool-mail" MODULE_SUFFIX
+                                    " is missing. Reinstall Camera Setting Tool.\n")),
              qPrintable(finished.err));
-    QCOMPARE(finished.out, QString());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
