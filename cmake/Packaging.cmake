@@ -1,5 +1,5 @@
-# Install rules (executable, manual page, menu entry, icons, AppStream metainfo, the README
-# of the installed program) and the Debian package. Windows has its own:
+# Install rules (executable, the test e-mail's module, manual page, menu entry, icons, AppStream
+# metainfo, the README of the installed program) and the Debian package. Windows has its own:
 # cmake/WindowsPackaging.cmake.
 #
 #   cmake --install BUILD [--prefix DIR]   installs into the standard freedesktop places
@@ -26,6 +26,10 @@ endif()
 # ---- install rules --------------------------------------------------------------------------
 
 install(TARGETS camera-setting-tool RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# The test e-mail's module, in the package's private library folder, where the program looks for
+# it (src/mail/CMakeLists.txt); not executable, as Debian wants a shared object.
+install(TARGETS mail_module LIBRARY DESTINATION "${CST_PRIVATE_LIBDIR}"
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
 install(FILES "${CST_DESKTOP_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${CST_METAINFO_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
@@ -123,7 +127,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CST_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# dpkg-shlibdeps (dpkg-dev) adds the Qt 6 and C++ runtime libraries the executable links to.
+# dpkg-shlibdeps (dpkg-dev) adds the Qt 6 and C++ runtime libraries the executable links to,
+# and libcurl, which the test e-mail's module links to.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows are laid out for Times New Roman and Arial; Liberation is metric-compatible.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
