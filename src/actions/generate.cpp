@@ -48,6 +48,20 @@ template<typename Settings> bool confirmConnection(ActionHost &host, const Setti
                  empty.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are")));
 }
 
+// Whether to go on with a mail server that the camera cannot use: asks, naming its provider;
+// true for any other server, and for a section without one.
+bool confirmMailServer(ActionHost &, const MmsSettings &)
+{
+    return true;
+}
+bool confirmMailServer(ActionHost &host, const SmtpSettings &settings)
+{
+    const MailProvider *provider = mailProviderOfServer(settings.Server);
+    if (!provider || provider->camera == CameraUse::Works)
+        return true;
+    return host.confirm(cameraCannotUse(*provider) + QStringLiteral(" Write NET.CFG anyway?"));
+}
+
 // The values checked, then the file written: why it was not, or nothing.
 template<typename Settings>
 Result<void> checkAndWrite(const ActionHost &host, const Settings &settings,
@@ -70,7 +84,7 @@ bool generate(ActionHost &host, const Settings &settings, const QString &pathTex
               StoredFileWriter &writer)
 {
     remindOfRecipients(host, settings);
-    if (!confirmConnection(host, settings))
+    if (!confirmConnection(host, settings) || !confirmMailServer(host, settings))
         return false;
     const Result<void> written = checkAndWrite(host, settings, pathText, writer);
     if (written)
@@ -82,6 +96,13 @@ bool generate(ActionHost &host, const Settings &settings, const QString &pathTex
 }
 
 } // namespace
+
+QString cameraCannotUse(const MailProvider &provider)
+{
+    return QStringLiteral("%1 %2, which the camera cannot do. Use another mail account for the "
+                          "camera.")
+        .arg(provider.name, provider.note);
+}
 
 bool Generate(ActionHost &host, const MmsSettings &settings, const QString &pathText,
               StoredFileWriter &writer)

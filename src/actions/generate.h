@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions/actionhost.h"
+#include "carriers/mailproviders.h"
 #include "netcfg/settings.h"
 #include "netcfg/storedfilewriter.h"
 
@@ -13,6 +14,8 @@
 // Email Input") and goes on. When a value that the camera needs to connect is empty (the APN;
 // MMS: the URL, IP and port; SMTP: the server, port and sender), it asks once, naming them,
 // whether to write anyway (ActionHost::confirm); No writes nothing and says nothing more.
+// So it does when the SMTP server is that of a mail provider the camera cannot use
+// (carriers/mailproviders.h), naming the provider and why.
 // A value that the camera would not read back as typed
 // (netcfg/faithful.h) is refused, naming its field (ActionHost::nameOf), and nothing is
 // written. Otherwise the section goes where pathText, read as a window's Path field, says
@@ -21,6 +24,10 @@
 // file failed." and the reason on the next lines. Returns whether the file was written.
 // pathText is taken as it is: a window with an empty Path field asks for the folder first
 // (ChooseFolder), so that the file never lands in a working directory nobody chose.
+// Why the camera cannot send through a provider and what to do instead: Generate's question
+// without its "Write NET.CFG anyway?", and the command line's warning.
+QString cameraCannotUse(const MailProvider &provider);
+
 bool Generate(ActionHost &host, const MmsSettings &settings, const QString &pathText,
               StoredFileWriter &writer);
 bool Generate(ActionHost &host, const SmtpSettings &settings, const QString &pathText,
