@@ -24,11 +24,11 @@
 // file failed." and the reason on the next lines. Returns whether the file was written.
 // pathText is taken as it is: a window with an empty Path field asks for the folder first
 // (ChooseFolder), so that the file never lands in a working directory nobody chose.
-// Why the camera cannot send through a provider and what to do instead: Generate's question
-// without its "Write NET.CFG anyway?", and the command line's warning.
-QString cameraCannotUse(const MailProvider &provider);
-
 bool Generate(ActionHost &host, const MmsSettings &settings, const QString &pathText,
               StoredFileWriter &writer);
 bool Generate(ActionHost &host, const SmtpSettings &settings, const QString &pathText,
               StoredFileWriter &writer);
+
+// Why the camera cannot send through a provider and what to do instead: Generate's question
+// without its "Write NET.CFG anyway?", and the command line's warning.
+QString cameraCannotUse(const MailProvider &provider);

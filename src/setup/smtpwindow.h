@@ -9,8 +9,9 @@
 //
 // The sender's address, once typed, proposes its provider's server, port and SSL
 // (ProposeMailServer, carriers/mailproviders.h): into an empty Server field, or over what the
-// last proposal put there. The window remembers that server until something else writes the
-// Server: the user, Read, or a pick whose operator profile carries a mail server.
+// last proposal put there. The window remembers that server until Read, or a pick whose
+// operator profile carries a mail server, writes the Server; one that the user typed over it
+// is no proposal anyway.
 class SmtpWindow : public SectionWindow<SmtpSettings>
 {
     Q_OBJECT
