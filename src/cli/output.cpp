@@ -1,5 +1,7 @@
 #include "cli/output.h"
 
+#include "mail/safetext.h"
+
 #include <algorithm>
 
 #ifdef Q_OS_WIN
@@ -100,17 +102,7 @@ const CountryEntry *findCountry(const CountryTable &table, const QString &name)
 
 QString escaped(const QString &value)
 {
-    QString text;
-    text.reserve(value.size());
-    for (const QChar c : value) {
-        if (c == u'\\')
-            text += QStringLiteral("\\\\");
-        else if (c.category() == QChar::Other_Control)
-            text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            text += c;
-    }
-    return text;
+    return safeText(value); // the test e-mail's rule, which its messages follow too
 }
 
 } // namespace cli

@@ -40,7 +40,7 @@ std::optional<QString> findName(const QStringList &names, const QString &name);
 const CountryEntry *findCountry(const CountryTable &table, const QString &name);
 
 // A value for a terminal: a backslash as "\\", a control character (NUL, ESC, the C1 range)
-// as "\x1b", everything else as it is.
+// as "\x1b", a bidirectional control as "\u202e", everything else as it is (mail/safetext.h).
 QString escaped(const QString &value);
 
 } // namespace cli
