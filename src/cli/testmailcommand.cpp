@@ -42,13 +42,18 @@ int testMailCommand(const Arguments &arguments)
                           "--ssl no."_s);
     MailTestOptions testOptions;
     testOptions.caFile = parser.value(caFile);
+    testOptions.nameOf = [](QLatin1StringView key) {
+        return u"--"_s + optionName(key);
+    };
+    // Every text from the server or the user in these lines and in the result is already
+    // made safe for the terminal (mail/safetext.h).
     MailTestHooks hooks;
     if (parser.isSet(verbose)) {
         hooks.stepStarted = [](MailStep step) {
             err(u"* "_s + mailStepWords(step));
         };
         hooks.dialogue = [](const QString &line) {
-            err(escaped(line));
+            err(line);
         };
     }
     const MailTestResult result = runMailTest(*account, testOptions, hooks);

@@ -1,8 +1,11 @@
 #include "setup/mailtestaction.h"
 
+#include "actions/actionhost.h"
 #include "mail/smtpaccount.h"
 #include "setup/setupdialogs.h"
 #include "setup/setupwindow.h"
+
+#include <QHash>
 
 #include <optional>
 
@@ -29,7 +32,7 @@ MailTestAction::MailTestAction(QWidget *owner, SetupDialogs &dialogs)
 
 MailTestAction::~MailTestAction() = default;
 
-void MailTestAction::start(const SmtpSettings &settings)
+void MailTestAction::start(const SmtpSettings &settings, const ActionHost &fields)
 {
     if (m_run.isRunning())
         return; // cancelled a moment ago, and ending
@@ -39,6 +42,15 @@ void MailTestAction::start(const SmtpSettings &settings)
                               QStringLiteral("SSL must be YES or NO to test the e-mail."), {});
         return;
     }
+    // The fields' names as Generate gives them, read here: the test runs on another thread.
+    QHash<QString, QString> names;
+    for (const char *key :
+         {"Server", "Port", "Sender", "Password", "Email1", "Email2", "Email3", "Email4", "Email5"})
+        names.insert(QLatin1String(key), fields.nameOf(QLatin1StringView(key)));
+    MailTestOptions options = m_options;
+    options.nameOf = [names](QLatin1StringView key) {
+        return names.value(key, key);
+    };
     m_cancelled = false;
     const auto cancel = [this] {
         m_cancelled = true;
@@ -46,7 +58,7 @@ void MailTestAction::start(const SmtpSettings &settings)
     };
     m_progress = m_dialogs.openProgress(m_owner, kApplicationTitle,
                                         progressText(mailStepWords(MailStep::Checking)), cancel);
-    m_run.start(*account, m_options);
+    m_run.start(*account, options);
 }
 
 void MailTestAction::showResult(const MailTestResult &result)

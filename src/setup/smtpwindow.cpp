@@ -14,7 +14,7 @@ SmtpWindow::SmtpWindow(SslValue &ssl, SetupDialogs &dialogs, QWidget *parent)
     if (!testButton)
         qFatal("Form7 has no button Command5");
     connect(testButton, &QAbstractButton::clicked, this,
-            [this] { m_mailTest.start(setup().settings); });
+            [this] { m_mailTest.start(setup().settings, *this); });
 }
 
 void SmtpWindow::read()
