@@ -31,7 +31,7 @@ import time
 
 POSTFIX = "/usr/lib/postfix/sbin/master"
 DOVECOT = "/usr/sbin/dovecot"
-PORTS = ("plain", "tls", "selfsigned", "submission", "scram", "blocked")
+# Each port's smtpd, by its name.
 SERVICE = {
     "plain": "-o smtpd_tls_security_level=none",
     "tls": "-o smtpd_tls_wrappermode=yes -o smtpd_tls_security_level=encrypt",
@@ -209,12 +209,12 @@ def start(folder):
             os.chown(os.path.join(pf, "queue", name), owner, postdrop if group else -1)
     os.chown(os.path.join(pf, "mail"), nobody.pw_uid, nobody.pw_gid)
     certificates(folder, conf)
-    ports = dict(zip(PORTS, free_ports(len(PORTS))))
+    ports = dict(zip(SERVICE, free_ports(len(SERVICE))))
     write(os.path.join(conf, "main.cf"),
           MAIN_CF.format(pf=pf, dir=folder, uid=nobody.pw_uid, gid=nobody.pw_gid))
     write(os.path.join(conf, "master.cf"), MASTER_CF + "".join(
         f"127.0.0.1:{ports[name]} inet n - n - - smtpd {SERVICE[name].format(conf=conf)}\n"
-        for name in PORTS))
+        for name in SERVICE))
     for name, text in FILES.items():
         write(os.path.join(conf, name), text)
     write(os.path.join(folder, "dovecot", "dovecot.conf"), DOVECOT_CONF.format(dir=folder))
