@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -67,6 +68,30 @@ const Diagnosis kDiagnoses[] = {
     {Command::Data,      ReplyKind::Permanent,   u"The server refused to take the test e-mail (%reply)."},
     {Command::Message,   ReplyKind::Permanent,   u"The server refused the test e-mail once it had it (%reply)."},
     {std::nullopt,       ReplyKind::Temporary,   u"The server on %where could not %doing now (%reply): try again later. This does not say that the account or password is wrong."},
+};
+
+// The words of a test that ended before the dialogue could decide, by how it ended: %limit
+// ("The time limit of 30 seconds passed"), %waited, %step, %detail, %unanswered (": the
+// server did not answer DATA"), %Server and %Port (their fields) and those of Diagnosis.
+struct EndWords
+{
+    SessionEnd end;
+    const char16_t *words;
+};
+
+const EndWords kEnds[] = {
+    {SessionEnd::NotFound,           u"The server name %server cannot be found. Check %Server, and that this computer is online."},
+    {SessionEnd::NothingAnswers,     u"Nothing answers on %where. Check %Server and %Port."},
+    {SessionEnd::NoAnswer,           u"%limit while connecting to %where: nothing answered. A firewall, or the internet provider of this computer, may block the port."},
+    {SessionEnd::PlainGreetingOnTls, u"The server on %where starts unencrypted: it greeted in plain text, where SSL YES expects encryption from the first byte. Set SSL to NO, or use the server's SSL port (usually 465) with SSL YES."},
+    {SessionEnd::TlsSilent,          u"The server on %where accepted the connection, but neither a secure connection nor a mail server's greeting came within %waited."},
+    {SessionEnd::TlsFailed,          u"The secure connection to %server on port %port failed: %detail."},
+    {SessionEnd::Untrusted,          u"The secure connection to %server is not trusted: the server's certificate %detail. The camera may still accept it."},
+    {SessionEnd::Silent,             u"The server on %where accepted the connection, but no mail server greeted within %waited. If this is the server's SSL port (usually 465), set SSL to YES."},
+    {SessionEnd::TimeLimit,          u"%limit while %step%unanswered."},
+    {SessionEnd::Closed,             u"The server on %where closed the connection while %step."},
+    {SessionEnd::Cancelled,          u"The test was cancelled."},
+    {SessionEnd::Failed,             u"The test failed while %step: %detail."},
 };
 // clang-format on
 
@@ -304,53 +329,23 @@ MailTestResult diagnose(const MailAccount &account, const MailTestOptions &optio
     const SmtpDialogue::Exchange *awaited
         = dialogue && dialogue->awaitingReply() ? &dialogue->exchanges().back() : nullptr;
     const MailStep step = awaited ? wordsOf(awaited->command).step : outcome.step;
-    const auto fail = [&](const char16_t *message) {
+    const auto fail = [&](const char16_t *text) {
         const QList<std::pair<QString, QString>> more {
             {u"limit"_s, u"The time limit of %1 passed"_s.arg(secondsWord(options.timeLimit))},
             {u"waited"_s, secondsWord(outcome.waited)},
             {u"step"_s, mailStepWords(step)},
+            {u"unanswered"_s,
+             awaited ? u": the server did not answer "_s
+                     + QLatin1StringView(wordsOf(awaited->command).awaited)
+                     : QString()},
             {u"detail"_s, outcome.detail},
             {u"Server"_s, words.name("Server")},
             {u"Port"_s, words.name("Port")}};
-        return failure(step, words.filled(QStringView(message), awaited, more), dialogue);
+        return failure(step, words.filled(QStringView(text), awaited, more), dialogue);
     };
-    switch (outcome.end) {
-    case SessionEnd::Dialogue:
-        break;
-    case SessionEnd::NotFound:
-        return fail(u"The server name %server cannot be found. Check %Server, and that this "
-                    "computer is online.");
-    case SessionEnd::NothingAnswers:
-        return fail(u"Nothing answers on %where. Check %Server and %Port.");
-    case SessionEnd::NoAnswer:
-        return fail(u"%limit while connecting to %where: nothing answered. A firewall, or the "
-                    "internet provider of this computer, may block the port.");
-    case SessionEnd::PlainGreetingOnTls:
-        return fail(u"The server on %where starts unencrypted: it greeted in plain text, where "
-                    "SSL YES expects encryption from the first byte. Set SSL to NO, or use the "
-                    "server's SSL port (usually 465) with SSL YES.");
-    case SessionEnd::TlsSilent:
-        return fail(u"The server on %where accepted the connection, but neither a secure "
-                    "connection nor a mail server's greeting came within %waited.");
-    case SessionEnd::TlsFailed:
-        return fail(u"The secure connection to %server on port %port failed: %detail.");
-    case SessionEnd::Untrusted:
-        return fail(u"The secure connection to %server is not trusted: the server's certificate "
-                    "%detail. The camera may still accept it.");
-    case SessionEnd::Silent:
-        return fail(u"The server on %where accepted the connection, but no mail server greeted "
-                    "within %waited. If this is the server's SSL port (usually 465), set SSL to "
-                    "YES.");
-    case SessionEnd::TimeLimit:
-        if (awaited)
-            return fail(u"%limit while %step: the server did not answer %awaited.");
-        return fail(u"%limit while %step.");
-    case SessionEnd::Closed:
-        return fail(u"The server on %where closed the connection while %step.");
-    case SessionEnd::Cancelled:
-        return fail(u"The test was cancelled.");
-    case SessionEnd::Failed:
-        break;
+    for (const EndWords &row : kEnds) {
+        if (row.end == outcome.end)
+            return fail(row.words);
     }
-    return fail(u"The test failed while %step: %detail.");
+    return fail(kEnds[std::size(kEnds) - 1].words);
 }
