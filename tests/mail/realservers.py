@@ -11,6 +11,7 @@ Ports, each on a free port of 127.0.0.1:
   selfsigned  the same with a self-signed certificate
   submission  demands STARTTLS before AUTH, as a submission port does
   scram       offers only the login method SCRAM-SHA-256
+  login       offers only LOGIN
   blocked     turns every client away in its greeting
 
 Accounts (passwords as the camera's Windows-1252 bytes): camera@example.org and
@@ -39,6 +40,7 @@ SERVICE = {
                   " -o smtpd_tls_chain_files={conf}/selfsigned.pem",
     "submission": "-o smtpd_tls_security_level=encrypt -o smtpd_tls_auth_only=yes",
     "scram": "-o smtpd_tls_security_level=none -o smtpd_sasl_mechanism_filter=scram-sha-256",
+    "login": "-o smtpd_tls_security_level=none -o smtpd_sasl_mechanism_filter=login",
     "blocked": "-o smtpd_client_restrictions=reject",
 }
 # The queue's folders: mode, and whether the group is postdrop; pid stays root's.

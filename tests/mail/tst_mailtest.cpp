@@ -143,6 +143,9 @@ void TestMailTest::shouldNameTheStepAndTheServersReply_data()
         << "Mot-de-passé1" << a << "" << 30 << sent << "EHLO, AUTH PLAIN ****, MAIL, RCPT, DATA, ., QUIT"
         << "The server accepted the test e-mail for 1 recipient. The server received Password as the "
            "camera sends it: the letters outside ASCII as single bytes of Windows-1252." << QStringList{"a"};
+    QTest::newRow("accepted by LOGIN") << "login" << false << kSender << kPassword << a << "" << 30
+        << sent << "EHLO, AUTH LOGIN, ****, ****, MAIL, RCPT, DATA, ., QUIT"
+        << "The server accepted the test e-mail for 1 recipient." << QStringList{"a"};
     QTest::newRow("wrong password") << "plain" << false << kSender << "Tr41l-cam" << a << "" << 30 << login
         << "EHLO, AUTH PLAIN ****, QUIT"
         << "The server refused the account or password of camera@example.org (535 5.7.8 Error: "
