@@ -53,7 +53,7 @@ public:
 #else
         m_server.start(QStringLiteral(PYTHON3), {QStringLiteral(SMTP_SERVER), folder});
 #endif
-        m_mail = QDir(folder).filePath(QStringLiteral("postfix/mail"));
+        m_mail = QDir(folder).filePath(QStringLiteral("mail"));
         const QByteArray ports = nextLine(30000);
         if (!ports.isEmpty()) {
             m_ports = QJsonDocument::fromJson(ports).object();
@@ -64,8 +64,11 @@ public:
             return {};
         }
 #ifdef Q_OS_WIN
+        QFile errors(QDir(folder).filePath(QStringLiteral("servers.err")));
+        errors.open(QIODevice::ReadOnly);
         return "The mail servers wrote no ports in 30 s (as root; Debian: postfix dovecot-core "
-               "openssl)";
+               "openssl): "
+            + errors.readAll().trimmed();
 #else
         m_server.waitForFinished(5000);
         // As root (CI) the packages can be installed, so a missing one is a failure; Postfix

@@ -1,6 +1,7 @@
 """Debian's Postfix, with Dovecot for its logins, on 127.0.0.1 with a configuration of the test's
-own: Postfix's configuration directory, queue and Maildir and Dovecot's base directory all under
-DIR/postfix and DIR/dovecot, nothing relayed, never the system's service. Started as root (the
+own: Postfix's configuration directory and queue and Dovecot's folder in a short folder of their
+own in /tmp (a socket's path holds 107 bytes at most, and Wine's folders are deep), the Maildirs
+in DIR/mail, nothing relayed, never the system's service. Started as root (the
 master process of Postfix refuses anything else); both end with start()'s stop function, when
 the process that started them dies (PR_SET_PDEATHSIG; a watchdog for Postfix), and Postfix
 after 10 minutes at most.
@@ -16,7 +17,7 @@ Ports, each on a free port of 127.0.0.1:
 
 Accounts (passwords as the camera's Windows-1252 bytes): camera@example.org and
 outsider@example.org with Tr41l-cam!, pierre@example.org with Mot-de-passé1. Mailboxes a, b and
-spam@example.org, delivered to DIR/postfix/mail/NAME/; outsider@ may log in but not send as
+spam@example.org, delivered to DIR/mail/NAME/; outsider@ may log in but not send as
 itself, full@ is refused for now (452), a message to spam@ is refused for its content.
 """
 
@@ -24,10 +25,12 @@ import ctypes
 import grp
 import os
 import pwd
+import shutil
 import signal
 import socket
 import subprocess
 import sys
+import tempfile
 import time
 
 POSTFIX = "/usr/lib/postfix/sbin/master"
@@ -70,13 +73,13 @@ smtpd_sender_login_maps = texthash:{pf}/conf/logins
 smtpd_sender_restrictions = reject_sender_login_mismatch
 header_checks = regexp:{pf}/conf/headers
 virtual_mailbox_domains = example.org
-virtual_mailbox_base = {pf}/mail
+virtual_mailbox_base = {mail}
 virtual_mailbox_maps = texthash:{pf}/conf/mailboxes
 virtual_uid_maps = static:{uid}
 virtual_gid_maps = static:{gid}
 smtpd_sasl_auth_enable = yes
 smtpd_sasl_type = dovecot
-smtpd_sasl_path = {dir}/dovecot/auth
+smtpd_sasl_path = {dv}/auth
 smtpd_tls_chain_files = {pf}/conf/chain.pem
 """
 MASTER_CF = """cleanup unix n - n - 0 cleanup
@@ -102,24 +105,24 @@ FILES = {
               "pierre@example.org pierre@example.org\n",
     "headers": "/^To:.*spam@example\\.org/ REJECT 5.7.1 message content refused\n",
 }
-DOVECOT_CONF = """base_dir = {dir}/dovecot/run
-state_dir = {dir}/dovecot/run
-log_path = {dir}/dovecot/log
+DOVECOT_CONF = """base_dir = {dv}/run
+state_dir = {dv}/run
+log_path = {dv}/log
 protocols =
 ssl = no
 auth_failure_delay = 0
 auth_mechanisms = plain login scram-sha-256
 passdb {{
   driver = passwd-file
-  args = scheme=PLAIN {dir}/dovecot/passwd
+  args = scheme=PLAIN {dv}/passwd
 }}
 userdb {{
   driver = static
-  args = uid=nobody gid=nogroup home={dir}/dovecot
+  args = uid=nobody gid=nogroup home={dv}
 }}
 service auth {{
   unix_listener auth-client {{
-    path = {dir}/dovecot/auth
+    path = {dv}/auth
     mode = 0666
   }}
 }}
@@ -194,14 +197,13 @@ def certificates(folder, conf):
     write(selfsigned + ".pem", read(selfsigned + ".key") + read(selfsigned + ".crt"))
 
 
-def start(folder):
-    """Starts both in folder; returns the ports and the function that stops them."""
-    os.chmod(folder, 0o755)  # Postfix's and Dovecot's users pass through it
-    pf, nobody = os.path.join(folder, "postfix"), pwd.getpwnam("nobody")
-    conf = os.path.join(pf, "conf")
-    for path in (conf, os.path.join(pf, "queue"), os.path.join(pf, "data"),
-                 os.path.join(pf, "mail"), os.path.join(folder, "dovecot", "run")):
-        os.makedirs(path)
+def configure(folder, pf, dv, mail):
+    """Writes both configurations, their folders and certificates; returns the ports."""
+    nobody, conf = pwd.getpwnam("nobody"), os.path.join(pf, "conf")
+    os.makedirs(os.path.join(dv, "run"))
+    os.mkdir(mail)
+    for path in ("conf", "queue", "data"):
+        os.makedirs(os.path.join(pf, path))
     owner, postdrop = pwd.getpwnam("postfix").pw_uid, grp.getgrnam("postdrop").gr_gid
     os.chown(os.path.join(pf, "data"), owner, -1)
     for name, (mode, group) in QUEUE.items():  # what "postfix check" makes, in 6 s
@@ -209,42 +211,60 @@ def start(folder):
         os.chmod(os.path.join(pf, "queue", name), mode)
         if name != "pid":
             os.chown(os.path.join(pf, "queue", name), owner, postdrop if group else -1)
-    os.chown(os.path.join(pf, "mail"), nobody.pw_uid, nobody.pw_gid)
+    os.chown(mail, nobody.pw_uid, nobody.pw_gid)
     certificates(folder, conf)
     ports = dict(zip(SERVICE, free_ports(len(SERVICE))))
     write(os.path.join(conf, "main.cf"),
-          MAIN_CF.format(pf=pf, dir=folder, uid=nobody.pw_uid, gid=nobody.pw_gid))
+          MAIN_CF.format(pf=pf, dv=dv, mail=mail, uid=nobody.pw_uid, gid=nobody.pw_gid))
     write(os.path.join(conf, "master.cf"), MASTER_CF + "".join(
         f"127.0.0.1:{ports[name]} inet n - n - - smtpd {SERVICE[name].format(conf=conf)}\n"
         for name in SERVICE))
     for name, text in FILES.items():
         write(os.path.join(conf, name), text)
-    write(os.path.join(folder, "dovecot", "dovecot.conf"), DOVECOT_CONF.format(dir=folder))
-    write(os.path.join(folder, "dovecot", "passwd"), PASSWD)
+    write(os.path.join(dv, "dovecot.conf"), DOVECOT_CONF.format(dv=dv))
+    write(os.path.join(dv, "passwd"), PASSWD)
+    return ports
 
-    quiet = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    started = []
+
+def start(folder):
+    """Starts both in folder; returns the ports and the function that stops them and removes
+    their folders."""
+    os.chmod(folder, 0o755)  # Postfix's and Dovecot's users pass through it
+    run = tempfile.mkdtemp(prefix="cst-mail-", dir="/tmp")
+    os.chmod(run, 0o755)
+    pf, dv = os.path.join(run, "postfix"), os.path.join(run, "dovecot")
+    mail = os.path.join(folder, "mail")
+    started, watchdog = [], []
 
     def stop():
-        for process in reversed(started):  # the watchdog first, which would pass SIGTERM on
-            (process.kill if process.args[0] == sys.executable else process.terminate)()
+        for process in watchdog:  # first, and without the signal it would pass on
+            process.kill()
+            process.wait()
+        for process in reversed(started):
+            process.terminate()
             try:
                 process.wait(5)
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
+        # Their folders; the mailboxes are nobody's, which Wine would not remove.
+        for path in (run, mail):
+            shutil.rmtree(path, ignore_errors=True)
 
+    quiet = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    logs = (os.path.join(dv, "log"), os.path.join(pf, "log"))
     try:
-        started.append(subprocess.Popen(
-            [DOVECOT, "-F", "-c", os.path.join(folder, "dovecot", "dovecot.conf")],
-            preexec_fn=ends_with_parent, **quiet))
-        wait_for(lambda: os.path.exists(os.path.join(folder, "dovecot", "auth")), started)
-        started.append(subprocess.Popen([POSTFIX, "-c", conf, "-s", "-e", "600"],
+        ports = configure(folder, pf, dv, mail)
+        started.append(subprocess.Popen([DOVECOT, "-F", "-c", os.path.join(dv, "dovecot.conf")],
                                         preexec_fn=ends_with_parent, **quiet))
-        started.append(subprocess.Popen(
-            [sys.executable, "-c", WATCHDOG, str(started[-1].pid), str(os.getpid())],
+        wait_for(lambda: os.path.exists(os.path.join(dv, "auth")), started, logs)
+        started.append(subprocess.Popen([POSTFIX, "-c", os.path.join(pf, "conf"), "-s", "-e",
+                                         "600"], preexec_fn=ends_with_parent, **quiet))
+        python = sys.executable or os.path.realpath("/proc/self/exe")  # empty under Wine
+        watchdog.append(subprocess.Popen(
+            [python, "-c", WATCHDOG, str(started[-1].pid), str(os.getpid())],
             start_new_session=True, **quiet))
-        wait_for(lambda: all(accepts(port) for port in ports.values()), started)
+        wait_for(lambda: all(accepts(port) for port in ports.values()), started, logs)
     except BaseException:
         stop()
         raise
@@ -259,11 +279,12 @@ def accepts(port):
         return False
 
 
-def wait_for(condition, started, limit=15):
+def wait_for(condition, started, logs, limit=15):
     for _ in range(limit * 20):
         if condition():
             return
         if any(process.poll() is not None for process in started):
             break
         time.sleep(0.05)
-    raise RuntimeError("Postfix or Dovecot did not start (see their logs in the test's folder)")
+    tails = [open(log, errors="replace").read()[-2000:] for log in logs if os.path.exists(log)]
+    raise RuntimeError("Postfix or Dovecot did not start:\n" + "\n".join(tails))

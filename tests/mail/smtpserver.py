@@ -12,15 +12,16 @@ what they never do:
 
 Usage: smtpserver.py DIR [--files]
   DIR receives ca.pem, the authority of the tls port, other.pem, one that issued nothing, and
-  the servers' configurations and mailboxes (DIR/postfix/mail/NAME/new/).
+  Postfix's mailboxes (DIR/mail/NAME/new/).
 
 Prints one JSON line with the ports, {"plain": 40001, ...}, when ready. Ends on SIGTERM or when
 its standard input closes, so that it cannot outlive the test, and stops Postfix and Dovecot.
 Exits 77 when a package is missing or it is not root.
 
 With --files (the Windows tests under Wine, which hands a Linux program none of its pipes) the
-line goes to DIR/servers.out, and a "control" port stands in for standard input: the servers
-end when the test's connection to it closes, or when none came in 30 seconds.
+line goes to DIR/servers.out, what goes wrong to DIR/servers.err, and a "control" port stands
+in for standard input: the servers end when the test's connection to it closes, or when none
+came in 30 seconds.
 """
 
 import asyncio
@@ -114,6 +115,7 @@ if __name__ == "__main__":
     folder, files = sys.argv[1], sys.argv[2:] == ["--files"]
     if files:
         sys.stdout = open(os.path.join(folder, "servers.out"), "w", buffering=1)
+        sys.stderr = open(os.path.join(folder, "servers.err"), "w", buffering=1)
     if why := realservers.missing():
         print(why, file=sys.stderr)
         sys.exit(77)

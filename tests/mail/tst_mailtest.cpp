@@ -85,7 +85,7 @@ void TestMailTest::shouldCheckTheAccountBeforeConnecting_data()
     QTest::newRow("a CA file that is not there") << MailAccount{"127.0.0.1", "465", true, kSender, kPassword, one}
         << "missing.pem" << "The CA file \"{dir}/missing.pem\" does not exist.";
     QTest::newRow("a CA file that is a folder") << MailAccount{"127.0.0.1", "465", true, kSender, kPassword, one}
-        << "postfix" << "The CA file \"{dir}/postfix\" is a folder: name the certificate file in it.";
+        << "mail" << "The CA file \"{dir}/mail\" is a folder: name the certificate file in it.";
     QTest::newRow("a CA file without a certificate") << MailAccount{"127.0.0.1", "465", true, kSender, kPassword, one}
         << "ca.pem.key" << "The CA file \"{dir}/ca.pem.key\" holds no certificate (PEM, \"-----BEGIN CERTIFICATE-----\").";
     // clang-format on

@@ -1,9 +1,12 @@
+// clang-format off: winsock2.h before the Qt headers, which bring in windows.h.
+#include <winsock2.h>
+#include <ws2tcpip.h>
+// clang-format on
+
 #include "mail/mailfields.h"
 #include "mail/mailplatform.h"
 
 #include <windows.h>
-#include <winsock2.h>
-#include <ws2tcpip.h>
 
 bool isConnected(qintptr socket)
 {
