@@ -16,14 +16,16 @@ required_packages=(
 
 # Debian packages that only the tests need: the checks of the packaging files, the X
 # server, window manager and X tools of the real-desktop test (tests/desktop/; xwd from
-# x11-apps takes its screenshots, python3 compares them), the local mail server of the test
-# e-mail's test and the tool that makes its certificate (tests/mail/), and the FAT32 and exFAT
+# x11-apps takes its screenshots, python3 compares them), the mail servers of the test
+# e-mail's tests (tests/mail/): Postfix with Dovecot for its logins, each started with a
+# configuration of the test's own and never as the system's service, the small server for
+# what they never do, and the tool that makes their certificates; and the FAT32 and exFAT
 # cards of the card writer's test (tests/netcfg/tst_cardwrite): their mkfs tools and FUSE
 # drivers (and fuse, with fusermount, along with them).
 test_packages=(
     desktop-file-utils appstream
     xvfb openbox xdotool x11-utils x11-apps python3
-    python3-aiosmtpd openssl
+    postfix dovecot-core openssl
     dosfstools exfatprogs fusefat exfat-fuse
 )
 
@@ -57,7 +59,21 @@ install_missing_packages() {
     if [ ${#missing[@]} -gt 0 ]; then
         echo "Installing: ${missing[*]}"
         as_root apt-get update
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+        # Postfix asks nothing and configures no system mail; no package starts its service
+        # (the tests start their own servers), unless the system already has a rule of its own.
+        echo "postfix postfix/main_mailer_type select No configuration" | as_root debconf-set-selections
+        local no_services=
+        if [ ! -e /usr/sbin/policy-rc.d ]; then
+            printf '#!/bin/sh\nexit 101\n' | as_root tee /usr/sbin/policy-rc.d >/dev/null
+            as_root chmod 755 /usr/sbin/policy-rc.d
+            no_services=1
+        fi
+        local status=0
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}" || status=$?
+        if [ -n "$no_services" ]; then
+            as_root rm -f /usr/sbin/policy-rc.d
+        fi
+        return $status
     fi
 }
 

@@ -1,6 +1,7 @@
 #include "cli/output.h"
 
 #include "cli/console.h"
+#include "mail/safetext.h"
 
 namespace cli {
 
@@ -33,43 +34,15 @@ int usageError(const QString &command, const QString &text)
     return Usage;
 }
 
+// The test e-mail's rule, which its messages follow too.
 QString escaped(const QString &value)
 {
-    QString text;
-    text.reserve(value.size());
-    for (const QChar c : value) {
-        if (c == u'\\')
-            text += QStringLiteral("\\\\");
-        else if (c.category() == QChar::Other_Control)
-            text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            text += c;
-    }
-    return text;
+    return safeText(value);
 }
 
 QString escapedBytes(const QByteArray &bytes)
 {
-    QString text;
-    for (qsizetype i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const qsizetype length = lead < 0x80 ? 1
-            : (lead & 0xE0) == 0xC0          ? 2
-            : (lead & 0xF0) == 0xE0          ? 3
-            : (lead & 0xF8) == 0xF0          ? 4
-                                             : 0;
-        // One character as UTF-8 gives it, or a byte that is none.
-        const QByteArray sequence = bytes.mid(i, qMax<qsizetype>(length, 1));
-        const QString character = QString::fromUtf8(sequence);
-        if (length > 0 && sequence.size() == length && character.toUtf8() == sequence) {
-            text += escaped(character);
-            i += length;
-        } else {
-            text += QStringLiteral("\\x%1").arg(lead, 2, 16, QLatin1Char('0'));
-            ++i;
-        }
-    }
-    return text;
+    return safeBytes(bytes);
 }
 
 } // namespace cli

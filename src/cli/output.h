@@ -24,7 +24,7 @@ bool outputWritten();
 int usageError(const QString &command, const QString &text);
 
 // A value for a terminal: a backslash as "\\", a control character (NUL, ESC, the C1 range)
-// as "\x1b", everything else as it is.
+// as "\x1b", a bidirectional control as "\u202e", everything else as it is (mail/safetext.h).
 QString escaped(const QString &value);
 // Bytes that the system gave, such as a file name, for a terminal: valid UTF-8 as its text
 // (escaped as above), every other byte as "\xff".

@@ -55,13 +55,18 @@ int TestMailCommand::run(const Invocation &invocation) const
                           "--ssl no."_s);
     MailTestOptions testOptions;
     testOptions.caFile = parser.value(m_caFile);
+    testOptions.nameOf = [](QLatin1StringView key) {
+        return u"--"_s + optionName(key);
+    };
+    // Every text from the server or the user in these lines and in the result is already
+    // made safe for the terminal (mail/safetext.h).
     MailTestHooks hooks;
     if (parser.isSet(m_verbose)) {
         hooks.stepStarted = [](MailStep step) {
             err(u"* "_s + mailStepWords(step));
         };
         hooks.dialogue = [](const QString &line) {
-            err(escaped(line));
+            err(line);
         };
     }
     // Without its module nothing of the test runs: a failure of the installation, not of use.

@@ -1,56 +1,118 @@
 #pragma once
 
+#include "mail/mailtest.h"
+
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
-// Follows the SMTP dialogue that libcurl reports line by line: the replies a result needs
-// (the login's, each recipient's, the last one), what the server offers, and the lines for
-// the verbose sink, where everything the client sends during the login is masked.
+// The SMTP dialogue of a test, as the camera holds it: greeting, EHLO, the login (PLAIN, or
+// LOGIN), MAIL, one RCPT per recipient, DATA, the message, and QUIT on every way out once the
+// server greeted. One command at a time; after a refused step, or a login that cannot be
+// made, the only command is QUIT. It sees no socket: the session feeds it what the server
+// sent and sends what it returns. QtCore only.
+
+// The camera's bytes: the login and the addresses as NET.CFG holds them.
+struct SmtpEnvelope
+{
+    QByteArray login;
+    QByteArray password;
+    QByteArray sender;
+    QList<QByteArray> recipients;
+    QByteArray message; // CRLF lines, as the test e-mail reads before dot-stuffing
+};
+
+// The envelope and the test e-mail of an account.
+SmtpEnvelope envelopeOf(const MailAccount &account);
+
+struct SmtpReply
+{
+    int code = 0;
+    QByteArray enhanced; // "5.1.1" when the server gives one
+    QList<QByteArray> lines; // each line's text after the code
+    bool positive() const { return code >= 200 && code < 400; }
+    bool temporary() const { return code >= 400 && code < 500; }
+    // "550 5.1.1 <a@example.org>: User unknown", its lines joined by spaces, made safe.
+    QString text() const;
+};
+
 class SmtpDialogue
 {
 public:
-    struct Reply
-    {
-        int code = 0;
-        QString text; // the whole reply, code included, its lines joined by spaces
-        bool positive() const { return code >= 200 && code < 400; }
+    enum class Command {
+        Greeting,
+        Hello,
+        Login,
+        LoginStep,
+        Sender,
+        Recipient,
+        Data,
+        Message,
+        Quit
+    };
+    enum class Outcome {
+        Running,
+        Accepted, // the server took the message for at least one recipient
+        Refused, // the reply to the last command before QUIT refused it
+        NoLogin, // the server offers no AUTH on this connection
+        NoCommonLogin, // it offers AUTH, but neither PLAIN nor LOGIN
+        Garbled, // a reply that is no SMTP reply
     };
 
-    enum class Command { None, Hello, Login, Sender, Recipient, Data, Message, Other };
+    struct Exchange
+    {
+        Command command;
+        QString shown; // the command as the verbose dialogue shows it
+        int recipient = -1; // RCPT: the index in the envelope's recipients
+        bool replied = false;
+        SmtpReply reply;
+    };
 
-    explicit SmtpDialogue(std::function<void(const QString &)> sink);
+    // helloName: what EHLO says, an address literal such as "[192.0.2.1]"; sink: the verbose
+    // lines, login masked, made safe.
+    SmtpDialogue(SmtpEnvelope envelope, QByteArray helloName,
+                 std::function<void(const QString &)> sink);
 
-    void clientSent(const QByteArray &lines);
-    void serverSent(const QByteArray &lines);
-    void note(const QByteArray &text); // libcurl's own words
+    // Takes what the server sent; returns what to send now (QUIT once the dialogue has its
+    // outcome), empty while the reply is incomplete.
+    QByteArray received(QByteArrayView bytes);
+    // QUIT when the server greeted and none was sent: for a test that ends early.
+    QByteArray quit();
 
+    bool awaitingReply() const;
     bool greeted() const { return m_greeted; }
-    bool offersLogin() const { return m_offersLogin; }
+    Outcome outcome() const { return m_outcome; }
+    const QList<Exchange> &exchanges() const { return m_exchanges; }
+    // The exchange whose reply decided the outcome (Refused, NoLogin...): the last before QUIT.
+    const Exchange *decisive() const;
+    QStringList loginMethods() const { return m_loginMethods; }
     bool offersStartTls() const { return m_offersStartTls; }
-    // The client names the sender without having logged in: the server offered no login.
-    bool sendsWithoutLogin() const { return m_senderSent && !m_loginSent; }
-    bool senderSent() const { return m_senderSent; }
-    // The command the last reply answers (Message: the end of the message's data).
-    Command lastCommand() const { return m_lastCommand; }
-    const Reply &lastReply() const { return m_lastReply; }
-    const QList<Reply> &recipientReplies() const { return m_recipientReplies; }
+    // The exchanges as the result carries them.
+    QList<MailExchange> result() const;
 
 private:
+    QByteArray handle(const SmtpReply &reply);
+    QByteArray command(Command command, const QByteArray &bytes, const QString &shown = {},
+                       int recipient = -1);
+    QByteArray end(Outcome outcome);
+    QByteArray login();
+    QByteArray nextRecipientOrData();
     void show(char direction, const QString &line) const;
-    void replyComplete();
 
+    SmtpEnvelope m_envelope;
+    QByteArray m_helloName;
     std::function<void(const QString &)> m_sink;
-    bool m_greeted = false;
-    bool m_offersLogin = false;
+    QByteArray m_pending; // what came after the last complete line
+    SmtpReply m_reply; // the reply being read
+    QList<Exchange> m_exchanges;
+    QStringList m_loginMethods;
     bool m_offersStartTls = false;
-    bool m_loginSent = false;
-    bool m_inLogin = false; // between AUTH and its final reply
-    bool m_senderSent = false;
-    Command m_lastCommand = Command::None;
-    QByteArray m_replyText; // the reply being read
-    Reply m_lastReply;
-    QList<Reply> m_recipientReplies;
+    bool m_greeted = false;
+    bool m_quitSent = false;
+    Outcome m_outcome = Outcome::Running;
+    QList<QByteArray> m_loginAnswers; // LOGIN: what the next 334s ask for
 };

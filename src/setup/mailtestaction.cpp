@@ -1,9 +1,13 @@
 #include "setup/mailtestaction.h"
 
+#include "actions/actionhost.h"
 #include "mail/mailmodule.h"
 #include "mail/smtpaccount.h"
+#include "netcfg/section.h"
 #include "setup/setupdialogs.h"
 #include "setup/setupwindow.h"
+
+#include <QHash>
 
 #include <optional>
 
@@ -30,7 +34,7 @@ MailTestAction::MailTestAction(QWidget *owner, SetupDialogs &dialogs)
 
 MailTestAction::~MailTestAction() = default;
 
-void MailTestAction::start(const SmtpSettings &settings)
+void MailTestAction::start(const SmtpSettings &settings, const ActionHost &fields)
 {
     if (m_run.isRunning())
         return; // cancelled a moment ago, and ending
@@ -45,6 +49,14 @@ void MailTestAction::start(const SmtpSettings &settings)
                               {});
         return;
     }
+    // The fields' names as Generate gives them, read here: the test runs on another thread.
+    QHash<QString, QString> names;
+    for (const SectionKey<SmtpSettings> &key : Section<SmtpSettings>::keys)
+        names.insert(key.key(), fields.nameOf(key.key()));
+    MailTestOptions options = m_options;
+    options.nameOf = [names](QLatin1StringView key) {
+        return names.value(key, key);
+    };
     m_cancelled = false;
     const auto cancel = [this] {
         m_cancelled = true;
@@ -52,7 +64,7 @@ void MailTestAction::start(const SmtpSettings &settings)
     };
     m_progress = m_dialogs.openProgress(m_owner, kApplicationTitle,
                                         progressText(mailStepWords(MailStep::Checking)), cancel);
-    m_run.start(*account, m_options);
+    m_run.start(*account, options);
 }
 
 void MailTestAction::showResult(const MailTestResult &result)

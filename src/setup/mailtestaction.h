@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class ActionHost;
 class QWidget;
 class SetupDialogs;
 class SetupProgress;
@@ -26,9 +27,10 @@ public:
 
     // Tests the account of these settings and returns at once; nothing while a test runs. The
     // SSL box's "YES" tests with TLS from the first byte, "NO" without encryption, and any
-    // other text is refused before anything connects. A cancelled test ends without a
-    // message; any other shows its result.
-    void start(const SmtpSettings &settings);
+    // other text is refused before anything connects. The messages name the fields as
+    // fields.nameOf does. A cancelled test ends without a message; any other shows its
+    // result, whose texts from the server or the user are made safe (mail/safetext.h).
+    void start(const SmtpSettings &settings, const ActionHost &fields);
 
     // The options of every test; the default trusts the system's authorities and gives up
     // after 30 seconds. Tests give the CA file of their local server here.

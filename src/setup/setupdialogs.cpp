@@ -56,6 +56,8 @@ public:
                      const QString &detail) override
     {
         QMessageBox box(iconOf(kind), title, text, QMessageBox::Ok, owner);
+        // Plain text: a message may quote a mail server's reply or a path, never markup.
+        box.setTextFormat(Qt::PlainText);
         box.setInformativeText(detail);
         box.exec();
     }

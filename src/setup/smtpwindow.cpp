@@ -15,7 +15,7 @@ SmtpWindow::SmtpWindow(SmtpSettings &kept, SetupDialogs &dialogs, QWidget *paren
     if (!testButton)
         qFatal("Form7 has no button Command5");
     connect(testButton, &QAbstractButton::clicked, this,
-            [this] { m_mailTest.start(setup().settings); });
+            [this] { m_mailTest.start(setup().settings, *this); });
 
     const QString senderName = controlOf<SmtpSettings>(QLatin1StringView("Sender"));
     auto *sender = control<QLineEdit>(senderName);

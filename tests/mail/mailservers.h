@@ -2,11 +2,13 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
 #include <QProcess>
+#include <QSet>
 #include <QString>
 #include <QThread>
 
@@ -16,11 +18,12 @@
 #include <unistd.h>
 #endif
 
-// The mail servers of smtpserver.py on 127.0.0.1, for the tests that send a test e-mail: one
-// run of the script per test executable (PYTHON3 and SMTP_SERVER come from the target
-// mail_test_servers in tests/mail/CMakeLists.txt). The script ends on every way out: by
-// stop(), by this object's destructor, or by its standard input (under Wine: its control
-// connection) closing when the test dies.
+// The mail servers of smtpserver.py on 127.0.0.1, for the tests that send a test e-mail:
+// Postfix with Dovecot, and the scripted servers beside them, one run of the script per test
+// executable (PYTHON3 and SMTP_SERVER come from the target mail_test_servers in
+// tests/mail/CMakeLists.txt). The script, and Postfix and Dovecot with it, ends on every way
+// out: by stop(), by this object's destructor, or by its standard input (under Wine: its
+// control connection) closing when the test dies.
 //
 // Under Wine the Windows tests start the same Linux script: Wine starts a Linux program as a
 // process of its own but hands it none of the Windows pipes, so there the script writes its
@@ -31,8 +34,9 @@ class MailServers
 public:
     ~MailServers() { stop(); }
 
-    // Starts the servers in folder, which receives cert.pem (the test CA), and waits for their
-    // ports. Returns why they did not start; empty when they run.
+    // Starts the servers in folder, which receives ca.pem (the authority of the tls server)
+    // and other.pem (one that issued nothing), and waits for their ports. Returns why they did
+    // not start; empty when they run.
     QByteArray start(const QString &folder)
     {
 #ifdef Q_OS_WIN
@@ -49,7 +53,8 @@ public:
 #else
         m_server.start(QStringLiteral(PYTHON3), {QStringLiteral(SMTP_SERVER), folder});
 #endif
-        const QByteArray ports = nextLine(15000);
+        m_mail = QDir(folder).filePath(QStringLiteral("mail"));
+        const QByteArray ports = nextLine(30000);
         if (!ports.isEmpty()) {
             m_ports = QJsonDocument::fromJson(ports).object();
 #ifdef Q_OS_WIN
@@ -59,16 +64,21 @@ public:
             return {};
         }
 #ifdef Q_OS_WIN
-        return "The mail servers wrote no ports in 15 s (Debian: python3-aiosmtpd openssl)";
+        QFile errors(QDir(folder).filePath(QStringLiteral("servers.err")));
+        errors.open(QIODevice::ReadOnly);
+        return "The mail servers wrote no ports in 30 s (as root; Debian: postfix dovecot-core "
+               "openssl): "
+            + errors.readAll().trimmed();
 #else
         m_server.waitForFinished(5000);
-        // As root (CI) the packages can be installed, so a missing one is a failure.
+        // As root (CI) the packages can be installed, so a missing one is a failure; Postfix
+        // starts only as root.
         m_missing = m_server.exitCode() == 77 && ::geteuid() != 0;
         return m_server.readAllStandardError().trimmed() + m_server.errorString().toUtf8();
 #endif
     }
 
-    // python3-aiosmtpd or openssl is missing, and this user cannot install them.
+    // postfix, dovecot-core or openssl is missing, or this user is not root.
     bool missing() const
     {
         return m_missing;
@@ -95,20 +105,34 @@ public:
 #endif
     }
 
-    // The port of a server: "plain", "tls", "starttls", "silent", "closed"; 0 for no server.
+    // The port of a server of smtpserver.py ("plain", "tls", "silent", "closed"...); 0 for
+    // no server.
     int port(const QString &name) const
     {
         return m_ports.value(name).toInt();
     }
 
-    // The messages the servers accepted since the last call: waits for the expected number,
-    // then takes any more that come.
-    QList<QJsonObject> receivedMessages(int expected)
+    // The messages that Postfix delivered since the last call, by mailbox ("a" for
+    // a@example.org), each as its file holds it: waits for the expected number, or, expecting
+    // none, a moment for one that should not come.
+    QList<std::pair<QString, QByteArray>> delivered(int expected)
     {
-        QList<QJsonObject> messages;
-        for (QByteArray line; !(line = nextLine(messages.size() < expected ? 5000 : 50)).isEmpty();)
-            messages.append(QJsonDocument::fromJson(line).object());
-        return messages;
+        QList<std::pair<QString, QByteArray>> messages;
+        for (QDeadlineTimer limit(expected ? 10000 : 300);; QThread::msleep(20)) {
+            QDirIterator it(m_mail, {QStringLiteral("*")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                QFile file(path);
+                if (m_seen.contains(path) || !path.contains(QStringLiteral("/new/"))
+                    || !file.open(QIODevice::ReadOnly))
+                    continue;
+                m_seen.insert(path);
+                messages.append({path.section(u'/', -3, -3), file.readAll()});
+            }
+            if (limit.hasExpired() || (expected > 0 && messages.size() >= expected))
+                return messages;
+        }
     }
 
 private:
@@ -174,6 +198,8 @@ private:
     QProcess m_server;
 #endif
     QJsonObject m_ports;
+    QString m_mail; // Postfix's Maildirs
+    QSet<QString> m_seen;
     bool m_missing = false;
 };
 
@@ -183,7 +209,7 @@ private:
     do {                                                                                           \
         const QByteArray why = (servers).start(folder);                                            \
         if ((servers).missing())                                                                   \
-            QSKIP(why + " (Debian: python3-aiosmtpd openssl; tools/test installs them)");          \
+            QSKIP(why + " (as root; Debian: postfix dovecot-core openssl; tools/test installs)");  \
         if (!why.isEmpty())                                                                        \
             QFAIL("The mail servers did not start: " + why);                                       \
     } while (false)

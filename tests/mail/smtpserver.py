@@ -1,89 +1,79 @@
 #!/usr/bin/env python3
-"""The mail servers of tst_mailtest, all on 127.0.0.1, each on a free port:
+"""The mail servers of the test e-mail's tests, all on 127.0.0.1, each on a free port: Postfix
+with Dovecot (realservers.py, which lists their ports and accounts), and scripted servers for
+what they never do:
 
-  plain     SMTP with AUTH LOGIN and PLAIN for one account, no encryption
-  tls       the same with TLS from the first byte, with a certificate made by openssl
-  starttls  offers STARTTLS, and AUTH only after it, as a submission port does
-  silent    accepts the connection and never says a word
-  closed    not a server: a port that was free a moment ago, where nothing listens
+  silent   accepts the connection and never says a word
+  busy     greets with 421 and hangs up
+  tempauth answers AUTH with 454, a login service that is down
+  hostile  answers AUTH with 535 and ESC sequences and a right-to-left override
+  stall    takes everything, then says nothing after the message
+  closed   not a server: a port that was free a moment ago, where nothing listens
 
 Usage: smtpserver.py DIR [--files]
-  DIR receives cert.pem, the certificate and the CA the test trusts, and other.pem, an
-  authority that issued none of the servers' certificates.
+  DIR receives ca.pem, the authority of the tls port, other.pem, one that issued nothing, and
+  Postfix's mailboxes (DIR/mail/NAME/new/).
 
-Prints one JSON line with the ports, {"plain": 40001, ...}, when ready, then one JSON line per
-accepted message: {"from": ..., "to": [...], "headers": {"Subject": ...}, "crlf": true}.
-Every server refuses the recipient refused@example.org with 550. Ends on SIGTERM or when its
-standard input closes, so that it cannot outlive the test. Exits 77 when python3-aiosmtpd or
-openssl is missing.
+Prints one JSON line with the ports, {"plain": 40001, ...}, when ready. Ends on SIGTERM or when
+its standard input closes, so that it cannot outlive the test, and stops Postfix and Dovecot.
+Exits 77 when a package is missing or it is not root.
 
 With --files (the Windows tests under Wine, which hands a Linux program none of its pipes) the
-lines go to DIR/servers.out, and a "control" port stands in for standard input: the servers
-end when the test's connection to it closes, or when none came in 30 seconds.
+line goes to DIR/servers.out, what goes wrong to DIR/servers.err, and a "control" port stands
+in for standard input: the servers end when the test's connection to it closes, or when none
+came in 30 seconds.
 """
 
 import asyncio
-import email
 import json
-import logging
 import os
 import signal
 import socket
-import ssl
-import subprocess
 import sys
 
-try:
-    from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
-except ImportError:
-    print("python3-aiosmtpd is missing", file=sys.stderr)
-    sys.exit(77)
+import realservers
+
+GREETING = b"220 test.example.org ESMTP"
+# Each scripted server's replies that differ from a lenient server's; None: silence.
+SCRIPTS = {
+    "silent": {"": None},
+    "busy": {"": b"421 4.7.0 test.example.org Too many connections, try again later"},
+    "tempauth": {"AUTH": b"454 4.7.0 Temporary authentication failure"},
+    "hostile": {"AUTH": "535 5.7.8 \x1b[2J\x1b[31mAuthentication failed\u202e".encode()},
+    "stall": {".": None},
+}
+LENIENT = {"": GREETING, "EHLO": b"250-test.example.org\r\n250 AUTH PLAIN LOGIN",
+           "AUTH": b"235 2.7.0 Authentication successful", "DATA": b"354 End data with .",
+           ".": b"250 2.0.0 Ok", "QUIT": b"221 2.0.0 Bye"}
 
 
-class Handler:
-    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
-        if address == "refused@example.org":
-            return "550 5.1.1 <refused@example.org>: no such mailbox"
-        envelope.rcpt_tos.append(address)
-        return "250 OK"
-
-    async def handle_DATA(self, server, session, envelope):
-        raw = envelope.original_content
-        headers = dict(email.message_from_bytes(raw).items())
-        crlf = raw.count(b"\n") == raw.count(b"\r\n")
-        print(json.dumps({"from": envelope.mail_from, "to": envelope.rcpt_tos,
-                          "headers": headers, "crlf": crlf}), flush=True)
-        return "250 Message accepted"
-
-
-def authenticate(server, session, envelope, mechanism, auth_data):
-    ok = auth_data == LoginPassword(b"camera@example.org", b"Tr41l-cam!")
-    return AuthResult(success=ok, handled=False)  # not handled: aiosmtpd answers 535
-
-
-def tls_context(folder):
-    cert, key = os.path.join(folder, "cert.pem"), os.path.join(folder, "key.pem")
-    other = os.path.join(folder, "other.pem")
-    try:
-        subprocess.run(["openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt",
-                        "ec_paramgen_curve:prime256v1", "-nodes", "-days", "1", "-subj",
-                        "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1",
-                        "-keyout", key, "-out", cert], check=True, capture_output=True)
-        subprocess.run(["openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt",
-                        "ec_paramgen_curve:prime256v1", "-nodes", "-days", "1", "-subj",
-                        "/CN=Another authority", "-keyout", other + ".key", "-out", other],
-                       check=True, capture_output=True)
-    except FileNotFoundError:
-        print("openssl is missing", file=sys.stderr)
-        sys.exit(77)
-    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-    context.load_cert_chain(cert, key)
-    return context
+def scripted(script):
+    async def serve(reader, writer):
+        replies = dict(LENIENT, **script)
+        verb, data = "", False
+        while True:
+            reply = replies.get(verb, b"250 2.1.0 Ok")
+            if reply is None:
+                await reader.read()  # until the client hangs up
+                break
+            writer.write(reply + b"\r\n")
+            await writer.drain()
+            if verb == "QUIT" or reply.startswith(b"421"):
+                break
+            line = await reader.readline()
+            while data and line and line.rstrip(b"\r\n") != b".":
+                line = await reader.readline()
+            if not line:
+                break
+            verb = "." if data else line.split(b" ")[0].strip().upper().decode("latin-1")
+            data = verb == "DATA"
+        writer.close()
+    return serve
 
 
-async def control_port(loop, done):
-    """Ends the servers when the one connection to the port it returns closes; returns the port
-    and the task that keeps the time limit."""
+async def control_port(done):
+    """Ends the servers when the one connection to the port it returns closes, or when none
+    came in 30 seconds."""
     connected = asyncio.Event()
 
     async def follow(reader, writer):
@@ -99,42 +89,38 @@ async def control_port(loop, done):
             done.set()
 
     server = await asyncio.start_server(follow, "127.0.0.1", 0)
-    return server.sockets[0].getsockname()[1], loop.create_task(time_limit())
+    return server.sockets[0].getsockname()[1], asyncio.create_task(time_limit())
 
 
-async def serve(folder, files):
+async def serve(folder, files, ports):
     loop = asyncio.get_running_loop()
     done = asyncio.Event()
     for signum in (signal.SIGTERM, signal.SIGINT):
         loop.add_signal_handler(signum, done.set)
     if not files:
         loop.add_reader(0, lambda: os.read(0, 4096) or done.set())
-
-    context, handler = tls_context(folder), Handler()
-    login = dict(authenticator=authenticate, auth_require_tls=False)
-    servers = {
-        "plain": (lambda: SMTP(handler, **login), None),
-        "tls": (lambda: SMTP(handler, **login), context),
-        "starttls": (lambda: SMTP(handler, authenticator=authenticate, tls_context=context), None),
-        "silent": (asyncio.Protocol, None),
-    }
-    ports = {}
-    for name, (factory, tls) in servers.items():
-        server = await loop.create_server(factory, "127.0.0.1", 0, ssl=tls)
+    for name, script in SCRIPTS.items():
+        server = await asyncio.start_server(scripted(script), "127.0.0.1", 0)
         ports[name] = server.sockets[0].getsockname()[1]
     with socket.socket() as closed:
         closed.bind(("127.0.0.1", 0))
         ports["closed"] = closed.getsockname()[1]
     if files:
-        ports["control"], limit = await control_port(loop, done)
+        ports["control"], limit = await control_port(done)
     print(json.dumps(ports), flush=True)
     await done.wait()
 
 
 if __name__ == "__main__":
-    # aiosmtpd warns about AUTH without TLS, which these servers offer on purpose.
-    logging.getLogger("mail.log").setLevel(logging.CRITICAL)
     folder, files = sys.argv[1], sys.argv[2:] == ["--files"]
     if files:
         sys.stdout = open(os.path.join(folder, "servers.out"), "w", buffering=1)
-    asyncio.run(serve(folder, files))
+        sys.stderr = open(os.path.join(folder, "servers.err"), "w", buffering=1)
+    if why := realservers.missing():
+        print(why, file=sys.stderr)
+        sys.exit(77)
+    ports, stop = realservers.start(folder)
+    try:
+        asyncio.run(serve(folder, files, ports))
+    finally:
+        stop()
