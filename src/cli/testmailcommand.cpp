@@ -1,6 +1,7 @@
 // test-mail: the smtp command's mail account tried from this computer, as the camera will use
 // it: the server, port, SSL, sender and password, with a short message to Email 1 to 5.
 #include "cli/commands.h"
+#include "cli/optionname.h"
 #include "cli/output.h"
 #include "cli/setupoptions.h"
 #include "mail/mailmodule.h"

@@ -1,5 +1,6 @@
 #include "mail/maildiagnosis.h"
 
+#include "carriers/mailproviders.h"
 #include "mail/mailfields.h"
 #include "mail/safetext.h"
 #include "netcfg/listing.h"
@@ -46,7 +47,8 @@ const CommandWords kCommands[] = {
 };
 
 // The words of a refused step. %where: "port 465 of smtp.example.org"; %reply: the server's
-// whole reply; %sender; %password: the Password's field; %doing: kCommands; %recipients: each
+// whole reply; %sender; %password: the Password's field; %devicePassword: what the sender's
+// provider wants of a device's password; %doing: kCommands; %recipients: each
 // refused recipient with its reply. The first row of the command and kind of reply decides;
 // a command of none names any command.
 struct Diagnosis
@@ -60,7 +62,7 @@ const Diagnosis kDiagnoses[] = {
     {Command::Greeting,  ReplyKind::Temporary,   u"The server on %where turned this computer away for now (%reply). Try again later; the account and password were not checked."},
     {Command::Greeting,  ReplyKind::Permanent,   u"The server on %where turned this computer away (%reply)."},
     {Command::Hello,     ReplyKind::Permanent,   u"The server on %where refused this computer's greeting, EHLO (%reply)."},
-    {Command::Login,     ReplyKind::Credentials, u"The server refused the account or password of %sender (%reply). Many providers need an app password for devices: make one in the account's security settings and enter it as %password."},
+    {Command::Login,     ReplyKind::Credentials, u"The server refused the account or password of %sender (%reply). %devicePassword"},
     {Command::Login,     ReplyKind::Permanent,   u"The server refused the login of %sender (%reply), without saying that the account or password is wrong."},
     {Command::Sender,    ReplyKind::Permanent,   u"The server refused the sender %sender (%reply). Many providers accept only the account's own address as the sender."},
     {Command::Recipient, ReplyKind::Temporary,   u"The server could not take %recipients now: try again later."},
@@ -151,6 +153,17 @@ public:
         return u"port %1 of %2"_s.arg(safeText(m_account.port), safeText(m_account.server));
     }
 
+    // What the sender's provider wants of a device's password, in its own words; for a
+    // provider the table does not know, what many want.
+    QString devicePassword() const
+    {
+        const MailProvider *provider = mailProviderOf(m_account.sender);
+        if (provider && provider->camera == CameraUse::Works && !provider->note.isEmpty())
+            return u"%1 %2."_s.arg(provider->name, provider->note);
+        return u"Many providers need an app password for devices: make one in the account's "
+               "security settings and enter it as %1."_s.arg(name("Password"));
+    }
+
     // words with its placeholders filled in one pass, so that no text put in is read again:
     // %where, %server, %port, %sender, %password, then those of exchange (%reply, %doing,
     // %awaited) and more.
@@ -161,7 +174,8 @@ public:
                  {u"server"_s, safeText(m_account.server)},
                  {u"port"_s, safeText(m_account.port)},
                  {u"sender"_s, safeText(m_account.sender)},
-                 {u"password"_s, name("Password")}};
+                 {u"password"_s, name("Password")},
+                 {u"devicePassword"_s, devicePassword()}};
         if (exchange) {
             const CommandWords &command = wordsOf(exchange->command);
             more += {{u"reply"_s, exchange->reply.text()},

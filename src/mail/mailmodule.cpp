@@ -80,7 +80,7 @@ MailTestResult runMailTest(const MailAccount &account, const MailTestOptions &op
 {
     const Result<const MailModule *> module = mailModule();
     if (!module)
-        return {false, 0, MailStep::Checking, module.reason()};
+        return {false, 0, MailStep::Checking, module.reason(), {}};
     return (*module)->runMailTest(account, options, hooks);
 }
 

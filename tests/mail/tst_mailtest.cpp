@@ -150,6 +150,11 @@ void TestMailTest::shouldNameTheStepAndTheServersReply_data()
         << "EHLO, AUTH PLAIN ****, QUIT"
         << "The server refused the account or password of camera@example.org (535 5.7.8 Error: "
            "authentication failed: (reason unavailable))." + appPassword << none;
+    QTest::newRow("wrong password of a provider that wants an app password") << "plain" << false
+        << "camera@gmail.com" << kPassword << a << "" << 30 << login << "EHLO, AUTH PLAIN ****, QUIT"
+        << "The server refused the account or password of camera@gmail.com (535 5.7.8 Error: "
+           "authentication failed: (reason unavailable)). Gmail needs an app password (made in the "
+           "Google Account once 2-Step Verification is on)." << none;
     QTest::newRow("a password not in the camera's bytes") << "plain" << false << "pierre@example.org"
         << "Mot-de-passè1" << a << "" << 30 << login << "EHLO, AUTH PLAIN ****, QUIT"
         << "The server refused the account or password of pierre@example.org (535 5.7.8 Error: "
