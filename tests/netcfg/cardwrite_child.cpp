@@ -45,23 +45,41 @@ int watch(const char *folder, int count)
     return 0;
 }
 
+// A card writer that says "holding" once its temporary file is written and synced, and waits
+// until its standard input ends before it goes on: tst_cardwrite writes meanwhile, or kills it.
+class HoldingWriter : public StoredFileWriter
+{
+protected:
+    Result<QByteArray> readBack(const platform::CardWrite &card) override
+    {
+        std::puts("holding");
+        std::fflush(stdout);
+        char buffer[64];
+        while (::read(STDIN_FILENO, buffer, sizeof buffer) > 0) { }
+        return StoredFileWriter::readBack(card);
+    }
+};
+
 } // namespace
 
 // Writes a NET.CFG of MMS settings (APN internet, APNPassword s3cret) to the path given with
-// the card writer; prints the error and exits with 1 when that fails. tst_cardwrite runs it
-// under limits, signals and another user's eyes that the test process itself must not take on.
+// the card writer (after "hold": HoldingWriter); prints the error and exits with 1 when that
+// fails. tst_cardwrite runs it under limits, signals and another user's eyes that the test
+// process itself must not take on.
 int main(int argc, char *argv[])
 {
     if (argc == 4 && std::strcmp(argv[1], "watch") == 0)
         return watch(argv[2], std::atoi(argv[3]));
-    if (argc != 2)
+    const bool hold = argc == 3 && std::strcmp(argv[1], "hold") == 0;
+    if (argc != 2 && !hold)
         return 2;
     MmsSettings settings;
     settings.APN = QStringLiteral("internet");
     settings.APNPassword = QStringLiteral("s3cret");
     const Result<QByteArray> stored = EncodeNetCfg(ComposeNetCfg(settings));
-    const Result<void> written
-        = StoredFileWriter().write(QString::fromLocal8Bit(argv[1]), stored.value());
+    const QString path = QString::fromLocal8Bit(argv[argc - 1]);
+    const Result<void> written = hold ? HoldingWriter().write(path, stored.value())
+                                      : StoredFileWriter().write(path, stored.value());
     std::fputs(written.reason().toUtf8().constData(), stdout);
     return written ? 0 : 1;
 }
