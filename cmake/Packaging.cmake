@@ -1,5 +1,5 @@
-# Install rules (executable, manual page, menu entry, icons, AppStream metainfo, the README
-# of the installed program) and the Debian package. Windows has its own:
+# Install rules (executable, the test e-mail's module, manual page, menu entry, icons, AppStream
+# metainfo, the README of the installed program) and the Debian package. Windows has its own:
 # cmake/WindowsPackaging.cmake.
 #
 #   cmake --install BUILD [--prefix DIR]   installs into the standard freedesktop places
@@ -11,7 +11,6 @@ include(GNUInstallDirs)
 
 set(CST_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}/../packaging")
 cmake_path(NORMAL_PATH CST_PACKAGING_DIR)
-set(CST_METAINFO_FILE "${CST_PACKAGING_DIR}/${CST_APP_ID}.metainfo.xml")
 
 set(CST_PACKAGE_MAINTAINER "Camera Setting Tool developers <maintainers@camerasettingtool.invalid>"
     CACHE STRING "Maintainer field of the Debian package: Name <address>")
@@ -27,22 +26,44 @@ endif()
 # ---- install rules --------------------------------------------------------------------------
 
 install(TARGETS camera-setting-tool RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# The test e-mail's module, in the package's private library folder, where the program looks for
+# it (src/mail/CMakeLists.txt); not executable, as Debian wants a shared object.
+install(TARGETS mail_module LIBRARY DESTINATION "${CST_PRIVATE_LIBDIR}"
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
-install(FILES "${CST_PACKAGING_DIR}/${CST_APP_ID}.desktop"
-        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${CST_DESKTOP_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${CST_METAINFO_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
 install(FILES "${CST_PACKAGING_DIR}/icons/${CST_APP_ID}.svg"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
-# The PNG sizes are rendered from the SVG by packaging/render-icons and kept in the tree.
-foreach(size IN ITEMS 16 32 48 64 128 256)
-    set(_cst_png "${CST_PACKAGING_DIR}/icons/hicolor/${size}x${size}/apps/${CST_APP_ID}.png")
+# The PNG sizes are rendered from the SVG into the source tree and kept there: after changing
+# the SVG, build the render_icons target (rsvg-convert, Debian's librsvg2-bin) and commit the
+# PNGs it writes.
+find_program(CST_RSVG_CONVERT rsvg-convert)
+set(_cst_render_icons "")
+foreach(size IN LISTS CST_ICON_SIZES)
+    set(_cst_png_dir "${CST_PACKAGING_DIR}/icons/hicolor/${size}x${size}/apps")
+    set(_cst_png "${_cst_png_dir}/${CST_APP_ID}.png")
     if(NOT EXISTS "${_cst_png}")
-        message(FATAL_ERROR "Missing icon ${_cst_png}: run packaging/render-icons")
+        message(WARNING "Missing icon ${_cst_png}: build the render_icons target")
     endif()
     install(FILES "${_cst_png}"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
+    list(APPEND _cst_render_icons
+         COMMAND "${CMAKE_COMMAND}" -E make_directory "${_cst_png_dir}"
+         COMMAND "${CST_RSVG_CONVERT}" --width ${size} --height ${size} --format png
+                 --output "${_cst_png}" "${CST_PACKAGING_DIR}/icons/${CST_APP_ID}.svg")
 endforeach()
+if(CST_RSVG_CONVERT)
+    add_custom_target(render_icons ${_cst_render_icons}
+        COMMENT "Rendering the icon's PNG sizes into ${CST_PACKAGING_DIR}/icons/hicolor"
+        VERBATIM)
+else()
+    add_custom_target(render_icons
+        COMMAND "${CMAKE_COMMAND}" -E echo "render_icons: rsvg-convert is missing (librsvg2-bin)"
+        COMMAND "${CMAKE_COMMAND}" -E false
+        VERBATIM)
+endif()
 
 # The manual page, compressed as Debian ships manual pages: gzip -9, with no name or time
 # stamp in the header, so that every build gives the same bytes.
@@ -63,24 +84,15 @@ else()
 endif()
 
 # Debian wants a copyright file in the package's documentation folder. It takes the licence
-# text from the source tree's licence file once there is one.
-set(CST_LICENSE_FILE "")
-foreach(candidate IN ITEMS LICENSE LICENSE.md LICENSE.txt COPYING)
-    if(NOT CST_LICENSE_FILE AND EXISTS "${PROJECT_SOURCE_DIR}/${candidate}")
-        set(CST_LICENSE_FILE "${PROJECT_SOURCE_DIR}/${candidate}")
-    endif()
-endforeach()
-if(CST_LICENSE_FILE)
-    file(READ "${CST_LICENSE_FILE}" _cst_license_text)
-    # Copyright-format continuation lines: one leading space, "." for an empty line.
-    string(REGEX REPLACE "\n+$" "" _cst_license_text "${_cst_license_text}")
-    string(REPLACE "\n" "\n " _cst_license_text " ${_cst_license_text}")
-    string(REPLACE "\n \n" "\n .\n" _cst_license_text "${_cst_license_text}")
-    string(REPLACE "\n \n" "\n .\n" _cst_license_text "${_cst_license_text}")
-    set(CST_LICENSE_BODY "${_cst_license_text}")
-else()
-    set(CST_LICENSE_BODY " The licence text will be the LICENSE file of the source tree.")
-endif()
+# text from the source tree's LICENSE.
+set(CST_LICENSE_FILE "${PROJECT_SOURCE_DIR}/LICENSE")
+file(READ "${CST_LICENSE_FILE}" _cst_license_text)
+# Copyright-format continuation lines: one leading space, "." for an empty line.
+string(REGEX REPLACE "\n+$" "" _cst_license_text "${_cst_license_text}")
+string(REPLACE "\n" "\n " _cst_license_text " ${_cst_license_text}")
+string(REPLACE "\n \n" "\n .\n" _cst_license_text "${_cst_license_text}")
+string(REPLACE "\n \n" "\n .\n" _cst_license_text "${_cst_license_text}")
+set(CST_LICENSE_BODY "${_cst_license_text}")
 configure_file("${CST_PACKAGING_DIR}/copyright.in" "${PROJECT_BINARY_DIR}/packaging/copyright"
                @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/packaging/copyright"
@@ -108,16 +120,15 @@ the card's folder and press Generate.
 Two configurations are offered: MMS (pictures sent as MMS messages) and SMTP
 (pictures sent by e-mail through an outgoing mail server). A command line
 writes the same file from scripts, without a display, to prepare many cards.")
-if(CST_LICENSE_FILE)
-    set(CPACK_RESOURCE_FILE_LICENSE "${CST_LICENSE_FILE}")
-endif()
+set(CPACK_RESOURCE_FILE_LICENSE "${CST_LICENSE_FILE}")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CST_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# dpkg-shlibdeps (dpkg-dev) adds the Qt 6 and C++ runtime libraries the executable links to.
+# dpkg-shlibdeps (dpkg-dev) adds the Qt 6 and C++ runtime libraries the executable links to,
+# and libcurl, which the test e-mail's module links to.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows are laid out for Times New Roman and Arial; Liberation is metric-compatible.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
@@ -135,7 +146,7 @@ if(BUILD_TESTING)
     find_program(CST_APPSTREAMCLI appstreamcli)
     if(CST_DESKTOP_FILE_VALIDATE)
         add_test(NAME packaging.desktopEntryIsValid
-                 COMMAND "${CST_DESKTOP_FILE_VALIDATE}" "${CST_PACKAGING_DIR}/${CST_APP_ID}.desktop")
+                 COMMAND "${CST_DESKTOP_FILE_VALIDATE}" "${CST_DESKTOP_FILE}")
     else()
         message(STATUS "desktop-file-validate not found (desktop-file-utils): menu entry unchecked")
     endif()

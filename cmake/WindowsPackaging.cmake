@@ -5,9 +5,11 @@
 #   camera-setting-tool-VERSION-windows-x64.zip        that folder, to unpack and run anywhere
 #   camera-setting-tool-VERSION-windows-x64-setup.exe  the installer (NSIS: makensis)
 #
-# The folder holds camera-setting-tool.exe and .com (cmake/Windows.cmake), the DLLs they load
-# (cmake/WindowsDeploy.cmake), the Qt plugins the windows need (the windows platform and its
-# native style), the icon, our licence, and the third parties' notices and licences.
+# The folder holds camera-setting-tool.exe and .com (cmake/Windows.cmake), the test e-mail's
+# module camera-setting-tool-mail.dll beside them (src/mail), the DLLs they load
+# (cmake/WindowsDeploy.cmake: libcurl.dll only for the module, which the programs do not
+# import), the Qt plugins the windows need (the windows platform and its native style), the
+# icon, our licence, and the third parties' notices and licences.
 
 set(_cst_win_dir "${PROJECT_SOURCE_DIR}/packaging/windows")
 set(_cst_win_build "${PROJECT_BINARY_DIR}/packaging/windows")
@@ -35,25 +37,31 @@ endfunction()
 
 # Qt under the LGPL 3 (which is the GPL 3 with extra permissions: both texts), the MinGW-w64
 # runtime under the GPL 3 with the GCC Runtime Library Exception, winpthreads under the MIT
-# licence; the Debian copyright files hold those texts, libcurl's too.
+# licence, libcurl under its own; the Debian copyright files hold those texts.
 set(_cst_licenses
     "/usr/share/common-licenses/LGPL-3|Qt-LGPL-3.0.txt"
     "/usr/share/common-licenses/GPL-3|GPL-3.0.txt"
     "/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright|MinGW-w64-GCC-runtime.txt"
-    "/usr/share/doc/mingw-w64-x86-64-dev/copyright|MinGW-w64-winpthreads.txt")
+    "/usr/share/doc/mingw-w64-x86-64-dev/copyright|MinGW-w64-winpthreads.txt"
+    "/usr/share/doc/libcurl4/copyright|curl.txt")
 set(CST_WINDOWS_LICENSES "")
 foreach(pair IN LISTS _cst_licenses)
     string(REPLACE "|" ";" pair "${pair}")
     list(GET pair 0 source)
     list(GET pair 1 name)
     if(NOT EXISTS "${source}")
-        message(FATAL_ERROR "No ${source}: install base-files and the MinGW-w64 packages")
+        message(FATAL_ERROR "No ${source}: install base-files, libcurl4 and the MinGW-w64 packages")
     endif()
     cst_windows_text("${source}" "licenses/${name}")
     list(APPEND CST_WINDOWS_LICENSES "${_cst_win_build}/licenses/${name}")
 endforeach()
 cst_windows_text("${PROJECT_SOURCE_DIR}/LICENSE" "LICENSE.txt")
 set(CST_QT_VERSION "${Qt6Core_VERSION}")
+find_package(CURL REQUIRED)
+set(CST_CURL_VERSION "${CURL_VERSION_STRING}")
+if(NOT CST_CURL_VERSION)
+    set(CST_CURL_VERSION "${CURL_VERSION}") # curl's own CMake package names it so
+endif()
 configure_file("${_cst_win_dir}/THIRD-PARTY.txt.in" "${_cst_win_build}/THIRD-PARTY.txt.lf" @ONLY)
 cst_windows_text("${_cst_win_build}/THIRD-PARTY.txt.lf" "THIRD-PARTY.txt")
 set(CST_WINDOWS_DOCS "${_cst_win_build}/LICENSE.txt" "${_cst_win_build}/THIRD-PARTY.txt"
@@ -70,7 +78,7 @@ set(_cst_deployed "${_cst_win_build}/deployed.stamp")
 add_custom_command(OUTPUT "${_cst_deployed}" "${_cst_nsis_files}" "${_cst_nsis_unfiles}"
     COMMAND "${CMAKE_COMMAND}"
         "-DDESTINATION=${CST_DEPLOY_DIR}"
-        "-DPROGRAMS=$<TARGET_FILE:camera-setting-tool>;$<TARGET_FILE:camera-setting-tool-console>"
+        "-DPROGRAMS=$<TARGET_FILE:camera-setting-tool>;$<TARGET_FILE:camera-setting-tool-console>;$<TARGET_FILE:mail_module>"
         "-DPLUGIN_DIR=${CST_QT_PLUGINS_DIR}"
         "-DPLUGINS=${CST_WINDOWS_PLUGINS}"
         "-DDLL_DIRS=${CST_WINDOWS_DLL_DIRS}"
@@ -82,7 +90,7 @@ add_custom_command(OUTPUT "${_cst_deployed}" "${_cst_nsis_files}" "${_cst_nsis_u
         "-DNSIS_UNFILES=${_cst_nsis_unfiles}"
         -P "${PROJECT_SOURCE_DIR}/cmake/WindowsDeploy.cmake"
     COMMAND "${CMAKE_COMMAND}" -E touch "${_cst_deployed}"
-    DEPENDS camera-setting-tool camera-setting-tool-console
+    DEPENDS camera-setting-tool camera-setting-tool-console mail_module
             "${PROJECT_SOURCE_DIR}/cmake/WindowsDeploy.cmake" ${CST_WINDOWS_DOCS}
             ${CST_WINDOWS_LICENSES}
     COMMENT "Gathering the program, its DLLs and plugins in ${CST_WINDOWS_PACKAGE}/"

@@ -1,5 +1,7 @@
 #include "app/appicon.h"
 
+#include "app/appinfo.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <QWindow>
@@ -7,7 +9,7 @@
 QIcon applicationIcon()
 {
     QIcon builtIn;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : kIconSizes) {
         builtIn.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png").arg(size).arg(kApplicationId),
                         QSize(size, size));
     }

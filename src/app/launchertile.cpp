@@ -1,6 +1,6 @@
 #include "app/launchertile.h"
 
-#include "setup/focusframe.h"
+#include "widgets/focusframe.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

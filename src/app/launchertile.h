@@ -6,7 +6,7 @@ class QLabel;
 
 // A tile of the launcher: a label, as designed, that opens its window with a click (the left
 // button pressed and released over it), or from the keyboard: it takes the focus with Tab,
-// shows the keyboard's focus frame while it has it (setup/focusframe.h), and Enter or Space
+// shows the keyboard's focus frame while it has it (widgets/focusframe.h), and Enter or Space
 // activates it. To assistive technologies it is a button named by its caption without the
 // leading spaces, whose press action activates it. A disabled tile does nothing. The tile is
 // the label's child and goes with it.

@@ -31,14 +31,14 @@ LauncherWindow::~LauncherWindow()
     }
 }
 
-void LauncherWindow::setMmsWindowFactory(WindowFactory factory, const CaptionTable &captions)
+void LauncherWindow::setMmsWindowFactory(WindowFactory factory, Captions captions)
 {
-    m_mms = {std::move(factory), &captions};
+    m_mms = {std::move(factory), captions};
 }
 
-void LauncherWindow::setSmtpWindowFactory(WindowFactory factory, const CaptionTable &captions)
+void LauncherWindow::setSmtpWindowFactory(WindowFactory factory, Captions captions)
 {
-    m_smtp = {std::move(factory), &captions};
+    m_smtp = {std::move(factory), captions};
 }
 
 QString LauncherWindow::languageText() const
@@ -76,7 +76,7 @@ void LauncherWindow::open(const Tile &tile)
     window->show();
 
     if (tile.captions)
-        applyCaptions(window, *tile.captions, languageText());
+        applyCaptions(window, tile.captions(), languageText());
 }
 
 void LauncherWindow::setupWindowClosed()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/captions.h"
-#include "setup/framelesswindow.h"
+#include "widgets/framelesswindow.h"
 
 #include <QPointer>
 
@@ -25,11 +25,11 @@ public:
     ~LauncherWindow() override;
 
     // What the MMS tile (Label5) and the SMTP tile (Label6) open, and the caption table applied
-    // to it. The table must outlive the launcher. Without a factory the tile does nothing.
-    void setMmsWindowFactory(WindowFactory factory,
-                             const CaptionTable &captions = mmsCaptionTable());
-    void setSmtpWindowFactory(WindowFactory factory,
-                              const CaptionTable &captions = smtpCaptionTable());
+    // to it, asked for at the opening: the launcher itself shows none of its captions, and its
+    // first paint does not wait for them. Without a factory the tile does nothing.
+    using Captions = const CaptionTable &(*)();
+    void setMmsWindowFactory(WindowFactory factory, Captions captions = &mmsCaptionTable);
+    void setSmtpWindowFactory(WindowFactory factory, Captions captions = &smtpCaptionTable);
 
     // The language selector's text.
     QString languageText() const;
@@ -51,7 +51,7 @@ private:
     struct Tile
     {
         WindowFactory factory;
-        const CaptionTable *captions = nullptr;
+        Captions captions = nullptr;
     };
 
     void open(const Tile &tile);

@@ -1,4 +1,5 @@
 #include "app/appicon.h"
+#include "app/appinfo.h"
 #include "app/application.h"
 #include "cli/commandline.h"
 #include "version.h"

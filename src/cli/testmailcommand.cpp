@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/setupoptions.h"
+#include "mail/mailmodule.h"
 #include "mail/smtpaccount.h"
 
 using namespace Qt::StringLiterals;
@@ -62,6 +63,11 @@ int TestMailCommand::run(const Invocation &invocation) const
         hooks.dialogue = [](const QString &line) {
             err(escaped(line));
         };
+    }
+    // Without its module nothing of the test runs: a failure of the installation, not of use.
+    if (const Result<const MailModule *> module = mailModule(); !module) {
+        err(module.reason());
+        return Failed;
     }
     const MailTestResult result = runMailTest(*account, testOptions, hooks);
     if (result.accepted) {

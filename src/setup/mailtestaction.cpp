@@ -1,5 +1,6 @@
 #include "setup/mailtestaction.h"
 
+#include "mail/mailmodule.h"
 #include "mail/smtpaccount.h"
 #include "setup/setupdialogs.h"
 #include "setup/setupwindow.h"
@@ -37,6 +38,11 @@ void MailTestAction::start(const SmtpSettings &settings)
     if (!account) {
         m_dialogs.showMessage(m_owner, kApplicationTitle, MessageKind::Critical,
                               QStringLiteral("SSL must be YES or NO to test the e-mail."), {});
+        return;
+    }
+    if (const Result<const MailModule *> module = mailModule(); !module) {
+        m_dialogs.showMessage(m_owner, kApplicationTitle, MessageKind::Critical, module.reason(),
+                              {});
         return;
     }
     m_cancelled = false;

@@ -7,7 +7,7 @@
 #include "actions/readaction.h"
 #include "carriers/carriers.h"
 #include "carriers/setupmodel.h"
-#include "setup/framelesswindow.h"
+#include "widgets/framelesswindow.h"
 
 #include <QString>
 #include <QStringList>

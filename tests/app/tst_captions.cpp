@@ -3,7 +3,7 @@
 #include "common/qtwarnings.h"
 #include "setup/mmswindow.h"
 #include "setup/smtpwindow.h"
-#include "setup/wrappinglabel.h"
+#include "widgets/wrappinglabel.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

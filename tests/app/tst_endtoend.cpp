@@ -16,16 +16,25 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#ifdef Q_OS_WIN
+#include <iterator>
+#include <windows.h>
+// After windows.h:
+#include <psapi.h>
+#endif
 
 using Texts = QMap<QString, QString>; // control name -> text
 
@@ -97,6 +106,30 @@ void click(const QWidget *window, const QString &button)
     QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
+// The libraries this process has loaded, by file name: its mapped files on Linux, its modules
+// on Windows.
+QStringList loadedLibraries()
+{
+    QStringList names;
+#ifdef Q_OS_WIN
+    HMODULE modules[1024];
+    DWORD bytes = 0;
+    EnumProcessModules(GetCurrentProcess(), modules, sizeof modules, &bytes);
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < std::size(modules); ++i) {
+        wchar_t path[MAX_PATH];
+        const DWORD length = GetModuleFileNameW(modules[i], path, MAX_PATH);
+        names.append(QString::fromWCharArray(path, int(length)));
+    }
+#else
+    QFile maps(QStringLiteral("/proc/self/maps")); // address perms offset device inode path
+    if (maps.open(QIODevice::ReadOnly))
+        names = QString::fromLocal8Bit(maps.readAll()).split(u'\n');
+#endif
+    for (QString &name : names)
+        name = QFileInfo(name.section(u' ', -1)).fileName().toLower();
+    return names;
+}
+
 } // namespace
 
 class TestEndToEnd : public QObject
@@ -121,6 +154,7 @@ private slots:
     void shouldReopenFreshAndFindTheLauncherWhereItWasLeft_data();
     void shouldReopenFreshAndFindTheLauncherWhereItWasLeft();
     void shouldKeepTheSslValueForTheNextOpening();
+    void shouldLoadNoMailLibraryForTheLauncherOrTheSmtpWindow();
     void shouldEndTheRunOnEscAloneInASetupWindow_data();
     void shouldEndTheRunOnEscAloneInASetupWindow();
 
@@ -432,6 +466,18 @@ void TestEndToEnd::shouldKeepTheSslValueForTheNextOpening()
     QCOMPARE(file, storedFile(lines));
     QCOMPARE(m_dialogs.messages.size(), 6); // two warnings and the success, twice
     QCOMPARE(m_dialogs.messages.last().text, kSuccess);
+}
+
+// Only a test e-mail loads libcurl, through the mail module: neither the launcher's first paint
+// nor the SMTP window that offers the test.
+void TestEndToEnd::shouldLoadNoMailLibraryForTheLauncherOrTheSmtpWindow()
+{
+    const QRegularExpression mail(QStringLiteral("^(libcurl|camera-setting-tool-mail)"));
+    const QStringList loaded = loadedLibraries();
+    QVERIFY2(!loaded.filter(QStringLiteral("qt6core")).isEmpty(), qPrintable(loaded.join(u' ')));
+    QCOMPARE(loaded.filter(mail), QStringList());
+    QVERIFY(openFromTile(Kind::Smtp));
+    QCOMPARE(loadedLibraries().filter(mail), QStringList());
 }
 
 void TestEndToEnd::shouldEndTheRunOnEscAloneInASetupWindow_data()

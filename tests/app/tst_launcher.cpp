@@ -90,7 +90,7 @@ void TestLauncher::init()
     m_mms = {};
     m_smtp = {};
     m_launcher = std::make_unique<LauncherWindow>();
-    m_launcher->setMmsWindowFactory(m_mms.factory(), stubCaptions());
+    m_launcher->setMmsWindowFactory(m_mms.factory(), &stubCaptions);
 }
 
 void TestLauncher::cleanup()
@@ -197,7 +197,7 @@ void TestLauncher::shouldOpenATilesWindowInItsPlaceWithItsCaptions()
     QFETCH(QString, language);
     QFETCH(QString, label4);
     QFETCH(QString, command1);
-    m_launcher->setSmtpWindowFactory(m_smtp.factory(), stubCaptions());
+    m_launcher->setSmtpWindowFactory(m_smtp.factory(), &stubCaptions);
     m_launcher->control<QComboBox>("Combo1")->setEditText(language);
     m_launcher->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_launcher.get()));
@@ -246,7 +246,7 @@ void TestLauncher::shouldOpenATileWithTheKeyboard()
     QFETCH(QList<int>, keys);
     QFETCH(int, mmsOpened);
     QFETCH(int, smtpOpened);
-    m_launcher->setSmtpWindowFactory(m_smtp.factory(), stubCaptions());
+    m_launcher->setSmtpWindowFactory(m_smtp.factory(), &stubCaptions);
     m_launcher->show();
     QVERIFY(QTest::qWaitForWindowActive(m_launcher.get()));
 

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +49,7 @@ struct How
     QByteArray rawFolder = {}; // made in dir and given by its bytes after the arguments
     QByteArray shell = {}; // run in dir first (POSIX); with rawFolder, makes what it names
     QByteArray written = {}; // the folder in dir that must hold NET.CFG or not; rawFolder's
+    QString program = {}; // a copy of the program to run instead
 };
 
 // Runs the program; "{dir}" in an argument stands for dir.
@@ -63,7 +65,7 @@ Finished runProgram(const QStringList &arguments, const QString &dir, const How 
     QStringList expanded;
     for (QString argument : arguments)
         expanded.append(argument.replace(QStringLiteral("{dir}"), dir));
-    QString program = QStringLiteral(PROGRAM);
+    QString program = how.program.isEmpty() ? QStringLiteral(PROGRAM) : how.program;
 #ifdef Q_OS_LINUX
     if (!how.shell.isEmpty()) {
         QProcess shell;
@@ -131,6 +133,7 @@ private slots:
     void shouldLeaveEverythingElseToTheWindows();
     void shouldSayWhetherTheServerTookTheTestEmail_data();
     void shouldSayWhetherTheServerTookTheTestEmail();
+    void shouldNameTheMailModuleItCannotFind();
 
 private:
     QTemporaryDir m_mailDir;
@@ -483,6 +486,26 @@ void TestCommandLine::shouldSayWhetherTheServerTookTheTestEmail()
     QVERIFY2(finished.err.split(u'\n').contains(err) || finished.err.startsWith(err),
              qPrintable(finished.err));
     QVERIFY2(!finished.err.contains(QStringLiteral("Tr41l-cam!")), qPrintable(finished.err));
+}
+
+// A copy of the program outside the build tree looks where an installation keeps the module.
+void TestCommandLine::shouldNameTheMailModuleItCannotFind()
+{
+    QTemporaryDir dir;
+    How how;
+    how.program = dir.filePath(QFileInfo(QStringLiteral(PROGRAM)).fileName());
+    QVERIFY(QFile::copy(QStringLiteral(PROGRAM), how.program));
+
+    const Finished finished
+        = runProgram({"test-mail", "--server", "127.0.0.1", "--port", "25", "--ssl", "no",
+                      "--sender", "camera@example.org", "--email1", "a@example.org"},
+                     dir.path(), how);
+    QCOMPARE(finished.status, 1);
+    QVERIFY2(finished.err.startsWith(QStringLiteral("The test e-mail cannot run: "))
+                 && finished.err.endsWith(
+                     QStringLiteral("/camera-setting-tool-mail" MODULE_SUFFIX
+                                    " is missing. Reinstall Camera Setting Tool.\n")),
+             qPrintable(finished.err));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/controldesign.h"
+#include "widgets/controldesign.h"
 
 #include <QColor>
 #include <QPixmap>

@@ -1,7 +1,7 @@
-#include "setup/framelesswindow.h"
+#include "widgets/framelesswindow.h"
 
-#include "setup/controlbuilder.h"
-#include "setup/desktophints.h"
+#include "widgets/controlbuilder.h"
+#include "widgets/desktophints.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "setup/wrappinglabel.h"
+#include "widgets/wrappinglabel.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,7 +1,7 @@
 #include "common/qtwarnings.h"
 #include "common/windowtesting.h"
-#include "setup/controlbuilder.h"
-#include "setup/wrappinglabel.h"
+#include "widgets/controlbuilder.h"
+#include "widgets/wrappinglabel.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "setup/focusframe.h"
+#include "widgets/focusframe.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -1,4 +1,4 @@
-#include "setup/onelinevalidator.h"
+#include "widgets/onelinevalidator.h"
 
 QValidator::State OneLineValidator::validate(QString &input, int &position) const
 {

@@ -1,5 +1,5 @@
 #include "common/qtwarnings.h"
-#include "setup/framelesswindow.h"
+#include "widgets/framelesswindow.h"
 
 #include <QApplication>
 #include <QDialog>

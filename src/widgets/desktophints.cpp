@@ -1,4 +1,4 @@
-#include "setup/desktophints.h"
+#include "widgets/desktophints.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "setup/simplecombobox.h"
+#include "widgets/simplecombobox.h"
 
 #include <QLineEdit>
 #include <QStyleOptionComboBox>

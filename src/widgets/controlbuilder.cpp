@@ -1,9 +1,9 @@
-#include "setup/controlbuilder.h"
+#include "widgets/controlbuilder.h"
 
-#include "setup/focusframe.h"
-#include "setup/onelinevalidator.h"
-#include "setup/simplecombobox.h"
-#include "setup/wrappinglabel.h"
+#include "widgets/focusframe.h"
+#include "widgets/onelinevalidator.h"
+#include "widgets/simplecombobox.h"
+#include "widgets/wrappinglabel.h"
 
 #include <QApplication>
 #include <QFrame>
