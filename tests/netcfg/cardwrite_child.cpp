@@ -45,17 +45,15 @@ int watch(const char *folder, int count)
     return 0;
 }
 
-// A card writer that says "holding" once its temporary file is written and synced, and waits
-// until its standard input ends before it goes on: tst_cardwrite writes meanwhile, or kills it.
+// Says "holding" once its temporary file is synced, and goes on once its input ends:
+// tst_cardwrite writes meanwhile, or kills it.
 class HoldingWriter : public StoredFileWriter
 {
-protected:
     Result<QByteArray> readBack(const platform::CardWrite &card) override
     {
         std::puts("holding");
         std::fflush(stdout);
-        char buffer[64];
-        while (::read(STDIN_FILENO, buffer, sizeof buffer) > 0) { }
+        while (std::getchar() != EOF) { }
         return StoredFileWriter::readBack(card);
     }
 };
@@ -63,9 +61,8 @@ protected:
 } // namespace
 
 // Writes a NET.CFG of MMS settings (APN internet, APNPassword s3cret) to the path given with
-// the card writer (after "hold": HoldingWriter); prints the error and exits with 1 when that
-// fails. tst_cardwrite runs it under limits, signals and another user's eyes that the test
-// process itself must not take on.
+// the card writer; prints the error and exits with 1 when that fails. tst_cardwrite runs it
+// under limits, signals and another user's eyes that the test process itself must not take on.
 int main(int argc, char *argv[])
 {
     if (argc == 4 && std::strcmp(argv[1], "watch") == 0)
