@@ -67,6 +67,20 @@ bool confirmConnection(ActionHost &host, const SetupModel<Settings> &setup)
     return host.confirm(question.join(u' '));
 }
 
+// Whether to go on with a mail server that the camera cannot use: asks, naming its provider;
+// true for any other server, and for a section without one.
+bool confirmMailServer(ActionHost &, const MmsSettings &)
+{
+    return true;
+}
+bool confirmMailServer(ActionHost &host, const SmtpSettings &settings)
+{
+    const MailProvider *provider = mailProviderOfServer(settings.Server);
+    if (!provider || provider->camera == CameraUse::Works)
+        return true;
+    return host.confirm(cameraCannotUse(*provider) + QStringLiteral(" Write NET.CFG anyway?"));
+}
+
 // The values checked, then the file written: why it was not, or nothing.
 template<typename Settings>
 Result<void> checkAndWrite(const ActionHost &host, const Settings &settings,
@@ -92,7 +106,7 @@ bool Generate(ActionHost &host, const SetupModel<Settings> &setup, const QString
 {
     const Settings &settings = setup.settings;
     remindOfRecipients(host, settings);
-    if (!confirmConnection(host, setup))
+    if (!confirmConnection(host, setup) || !confirmMailServer(host, settings))
         return false;
     const Result<void> written = checkAndWrite(host, settings, pathText, writer);
     if (written)
@@ -107,3 +121,10 @@ template bool Generate(ActionHost &, const SetupModel<MmsSettings> &, const QStr
                        StoredFileWriter &);
 template bool Generate(ActionHost &, const SetupModel<SmtpSettings> &, const QString &,
                        StoredFileWriter &);
+
+QString cameraCannotUse(const MailProvider &provider)
+{
+    return QStringLiteral("%1 %2, which the camera cannot do. Use another mail account for the "
+                          "camera.")
+        .arg(provider.name, provider.note);
+}

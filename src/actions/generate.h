@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions/actionhost.h"
+#include "carriers/mailproviders.h"
 #include "carriers/setupmodel.h"
 #include "netcfg/storedfilewriter.h"
 
@@ -14,7 +15,8 @@
 // MMS: the URL, IP and port; SMTP: the server, port and sender), it asks once, naming them,
 // whether to write anyway (ActionHost::confirm); No writes nothing and says nothing more. In
 // Auto mode with no operator's profile picked, it names the missing pick instead of the
-// hidden fields.
+// hidden fields. So it asks when the SMTP server is that of a mail provider the camera cannot
+// use (carriers/mailproviders.h), naming the provider and why.
 // A value that the camera would not read back as typed
 // (netcfg/faithful.h) is refused, naming its field (ActionHost::nameOf), and nothing is
 // written. Otherwise the section goes where pathText, read as a window's Path field, says
@@ -26,3 +28,7 @@
 template<typename Settings>
 bool Generate(ActionHost &host, const SetupModel<Settings> &setup, const QString &pathText,
               StoredFileWriter &writer);
+
+// Why the camera cannot send through a provider and what to do instead: Generate's question
+// without its "Write NET.CFG anyway?", and the command line's warning.
+QString cameraCannotUse(const MailProvider &provider);

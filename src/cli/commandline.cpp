@@ -33,11 +33,12 @@ struct CommandRow
 // unknown command all go by these rows.
 // clang-format off
 const CommandRow kCommands[] = {
-    {"mms"_L1,       "[options] --out PATH"_L1,        "writes NET.CFG with an [MMS] section"_L1,                                          &makeMmsCommand},
-    {"smtp"_L1,      "[options] --out PATH"_L1,        "writes NET.CFG with an [SMTP] section"_L1,                                         &makeSmtpCommand},
-    {"test-mail"_L1, "[options]"_L1,                   "sends a test e-mail with the smtp command's mail account, as the camera would"_L1, &makeTestMailCommand},
-    {"read"_L1,      "PATH"_L1,                        "prints the settings that the camera reads"_L1,                                     &makeReadCommand},
-    {"carriers"_L1,  "[mms|smtp] [--country NAME]"_L1, "lists the countries, or a country's operators"_L1,                                 &makeCarriersCommand},
+    {"mms"_L1,            "[options] --out PATH"_L1,        "writes NET.CFG with an [MMS] section"_L1,                                          &makeMmsCommand},
+    {"smtp"_L1,           "[options] --out PATH"_L1,        "writes NET.CFG with an [SMTP] section"_L1,                                         &makeSmtpCommand},
+    {"test-mail"_L1,      "[options]"_L1,                   "sends a test e-mail with the smtp command's mail account, as the camera would"_L1, &makeTestMailCommand},
+    {"read"_L1,           "PATH"_L1,                        "prints the settings that the camera reads"_L1,                                     &makeReadCommand},
+    {"carriers"_L1,       "[mms|smtp] [--country NAME]"_L1, "lists the countries, or a country's operators"_L1,                                 &makeCarriersCommand},
+    {"mail-providers"_L1, "[DOMAIN]"_L1,                    "lists the mail providers that --sender knows, or a domain's"_L1,                   &makeMailProvidersCommand},
 };
 // clang-format on
 

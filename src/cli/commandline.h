@@ -11,6 +11,7 @@
 //   camera-setting-tool test-mail [options]           tries the SMTP mail account
 //   camera-setting-tool read PATH                     prints the settings the camera reads
 //   camera-setting-tool carriers [mms|smtp] [--country NAME]
+//   camera-setting-tool mail-providers [DOMAIN]
 //   camera-setting-tool --help | --version
 //
 // A command builds a setup (carriers/setupmodel.h) from its options, one option per key of the

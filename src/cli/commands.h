@@ -54,5 +54,6 @@ std::unique_ptr<Command> makeSmtpCommand(QCommandLineParser &parser); // writeco
 std::unique_ptr<Command> makeTestMailCommand(QCommandLineParser &parser); // testmailcommand.cpp
 std::unique_ptr<Command> makeReadCommand(QCommandLineParser &parser); // readcommand.cpp
 std::unique_ptr<Command> makeCarriersCommand(QCommandLineParser &parser); // carrierscommand.cpp
+std::unique_ptr<Command> makeMailProvidersCommand(QCommandLineParser &parser); // mailproviderscommand.cpp
 
 } // namespace cli

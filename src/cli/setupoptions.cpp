@@ -1,5 +1,6 @@
 #include "cli/setupoptions.h"
 
+#include "actions/generate.h"
 #include "carriers/carriers.h"
 #include "cli/console.h"
 #include "cli/optionname.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
@@ -113,8 +115,9 @@ std::optional<QChar> controlCharacter(const QString &value)
 } // namespace
 
 template<typename Settings>
-SetupOptions<Settings>::SetupOptions(QCommandLineParser &parser)
-    : m_country(u"country"_s,
+SetupOptions<Settings>::SetupOptions(QCommandLineParser &parser, ProviderWarning warning)
+    : m_warning(warning)
+    , m_country(u"country"_s,
                 u"Fills the connection keys from the profile of the country's default operator "
                 "(or its only profile), as picking the country in the window does."_s,
                 u"name"_s)
@@ -161,6 +164,7 @@ Result<SetupModel<Settings>> SetupOptions<Settings>::setup(const QCommandLinePar
             !picked)
             return picked.failure();
     }
+    const MailProvider *proposed = propose(setup, parser);
     for (const KeyOption &key : m_keys) {
         const QString name = u"--"_s + key.option.names().first();
         const bool fromFile = key.file && parser.isSet(*key.file);
@@ -194,7 +198,64 @@ Result<SetupModel<Settings>> SetupOptions<Settings>::setup(const QCommandLinePar
                             "not take either."_s.arg(name, escaped(QString(*control)))};
         key.key->setFileValue(setup.settings, value);
     }
+    tell(setup, proposed, parser);
     return setup;
+}
+
+template<typename Settings>
+const QCommandLineOption &SetupOptions<Settings>::optionOf(QLatin1StringView key) const
+{
+    for (const KeyOption &option : m_keys) {
+        if (option.key->key() == key)
+            return option.option;
+    }
+    qFatal("No option for %s", key.data());
+}
+
+template<typename Settings>
+const MailProvider *SetupOptions<Settings>::propose(SetupModel<Settings> &setup,
+                                                    const QCommandLineParser &parser) const
+{
+    if constexpr (std::is_same_v<Settings, SmtpSettings>) {
+        const QCommandLineOption &sender = optionOf("Sender"_L1);
+        if (!parser.isSet(sender) || parser.isSet(optionOf("Server"_L1)))
+            return nullptr;
+        setup.settings.Sender = parser.value(sender);
+        return ProposeMailServer(setup, QString());
+    } else {
+        Q_UNUSED(setup);
+        Q_UNUSED(parser);
+        return nullptr;
+    }
+}
+
+template<typename Settings>
+void SetupOptions<Settings>::tell(const SetupModel<Settings> &setup, const MailProvider *proposed,
+                                  const QCommandLineParser &parser) const
+{
+    if constexpr (std::is_same_v<Settings, SmtpSettings>) {
+        const SmtpSettings &settings = setup.settings;
+        if (proposed) {
+            QString taken = u"--server "_s + settings.Server;
+            if (!parser.isSet(optionOf("Port"_L1)))
+                taken += u" --port "_s + settings.Port;
+            if (!parser.isSet(optionOf("SSL"_L1)))
+                taken += settings.SSL == Ssl::yes() ? u" --ssl yes"_s : u" --ssl no"_s;
+            QString line
+                = u"Took %1 from %2, the provider of --sender"_s.arg(taken, proposed->name);
+            if (proposed->camera == CameraUse::Works && !proposed->note.isEmpty())
+                line += u"; %1 %2"_s.arg(proposed->name, proposed->note);
+            err(line + u'.');
+        }
+        const MailProvider *provider = mailProviderOfServer(settings.Server);
+        if (m_warning == ProviderWarning::Printed && provider
+            && provider->camera == CameraUse::Fails)
+            err(cameraCannotUse(*provider));
+    } else {
+        Q_UNUSED(setup);
+        Q_UNUSED(proposed);
+        Q_UNUSED(parser);
+    }
 }
 
 template class SetupOptions<MmsSettings>;

@@ -30,7 +30,7 @@ private:
 
 template<typename Settings>
 WriteCommand<Settings>::WriteCommand(QCommandLineParser &parser)
-    : m_options(parser)
+    : m_options(parser, ProviderWarning::AskedByGenerate)
     , m_out(u"out"_s, u"The card's folder, which gets PATH/NET.CFG, or the NET.CFG file in it."_s,
             u"path"_s)
 {

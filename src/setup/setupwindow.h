@@ -145,6 +145,7 @@ protected:
             takeStep([&](SetupModel<Settings> &s) { s = file; });
             setSettingMode(file.mode);
             forgetUserEdits();
+            fileShown();
         });
         setText(controls().pathField, path);
     }
@@ -161,7 +162,10 @@ protected:
             forgetUserEdits();
     }
 
-private:
+    // After Read has shown a file's setup in the window.
+    virtual void fileShown() { }
+
+    // A step on the setup that the window shows, and its effect shown.
     template<typename Step> void takeStep(const Step &step)
     {
         const SetupModel<Settings> before = setup();
@@ -171,5 +175,6 @@ private:
         keepValues(m_kept, after.settings);
     }
 
+private:
     Settings &m_kept;
 };

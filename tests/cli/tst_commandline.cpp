@@ -254,7 +254,7 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
     QTest::newRow("unknown command")
         << QStringList{"mmms"} << How{} << 2 << noFile
         << "camera-setting-tool: unknown command \"mmms\". The commands are mms, smtp, test-mail, "
-           "read and carriers; see: camera-setting-tool --help\n" << QByteArray();
+           "read, carriers and mail-providers; see: camera-setting-tool --help\n" << QByteArray();
     QTest::newRow("unknown option")
         << QStringList{"mms", "--phone", "1", "--out", "{dir}"} << How{} << 2 << noFile
         << "camera-setting-tool mms: Unknown option 'phone'. See: camera-setting-tool mms --help\n"
@@ -317,6 +317,24 @@ void TestCommandLine::shouldExitWithTheStatusAndMessagesOfEachOutcome_data()
            "O2\n    APN=o2internet\n    Server=smtp.o2.sk\n    Port=25\n    SSL=0\n"
            "T-Mobile (default)\n    APN=internet\n    Server=smtp.t-com.sk\n    Port=25\n    SSL=0\n"
            "Orange\n    APN=internet\n    Server=smtp.orange.sk\n    Port=25\n    SSL=0\n"
+        << QString() << QByteArray();
+    QTest::newRow("--sender without --server: its provider's server")
+        << QStringList{"smtp", "--apn", "a", "--sender", "me@gmail.com", "--phone1", "1", "--email1", "e",
+                       "--out", "{dir}"} << How{} << 0 << success
+        << "Took --server smtp.gmail.com --port 465 --ssl yes from Gmail, the provider of --sender; "
+           "Gmail needs an app password (made in the Google Account once 2-Step Verification is on).\n"
+        << QByteArray("Server=smtp.gmail.com");
+    QTest::newRow("a provider the camera cannot use, --ssl given")
+        << QStringList{"smtp", "--apn", "a", "--sender", "me@Outlook.com", "--ssl", "yes", "--phone1", "1",
+                       "--email1", "e", "--out", "{dir}"} << How{} << 0 << success
+        << "Took --server smtp-mail.outlook.com --port 587 from Outlook.com, the provider of --sender.\n"
+           "Outlook.com accepts mail from devices only with STARTTLS on port 587 and an OAuth sign-in, "
+           "which the camera cannot do. Use another mail account for the camera. Write NET.CFG anyway?\n"
+        << QByteArray("SSL=1");
+    QTest::newRow("the provider of an address")
+        << QStringList{"mail-providers", "Me@Web.DE"} << How{} << 0
+        << "WEB.DE: web.de\n    Server=smtp.web.de\n    Port=465\n    SSL=1\n"
+           "    It needs POP3 and IMAP access allowed once in the mailbox's e-mail settings.\n"
         << QString() << QByteArray();
     QTest::newRow("version")
         << QStringList{"--version"} << How{} << 0 << "camera-setting-tool " PROJECT_VERSION "\n" << QString()

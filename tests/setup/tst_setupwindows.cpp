@@ -54,6 +54,13 @@ void typeInto(QLineEdit *edit, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
+// An address typed, then Enter: done with the field.
+void typeAddress(QLineEdit *edit, const QString &text)
+{
+    typeInto(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
 const CountryEntry &countryOf(Kind kind, const QString &name)
 {
     const CountryTable &table
@@ -106,6 +113,8 @@ private slots:
     void shouldSwitchModeWhenMovingThroughListWithKeyboard_data();
     void shouldSwitchModeWhenMovingThroughListWithKeyboard();
     void shouldLeaveSmtpServerFieldsAloneInEitherMode();
+    void shouldProposeTheSendersServerButKeepAnother_data();
+    void shouldProposeTheSendersServerButKeepAnother();
     void shouldRunNothingWhenTextIsTyped_data();
     void shouldRunNothingWhenTextIsTyped();
 
@@ -424,6 +433,52 @@ void TestSetupWindows::shouldLeaveSmtpServerFieldsAloneInEitherMode()
         }
         QCOMPARE(textOf(window.get(), "Combo5"), QStringLiteral("NO"));
     }
+}
+
+void TestSetupWindows::shouldProposeTheSendersServerButKeepAnother_data()
+{
+    QTest::addColumn<QString>(
+        "before"); // what gave the Server first: "", "typed", "profile", "read"
+    QTest::addColumn<QStringList>("senders"); // typed one after the other
+    QTest::addColumn<QString>("shown"); // "Server Port SSL" at the end
+
+    // clang-format off
+    QTest::newRow("an empty Server filled")        << "" << QStringList{"me@gmail.com"} << "smtp.gmail.com 465 YES";
+    QTest::newRow("a proposal replaced")           << "" << QStringList{"me@gmail.com", "me@icloud.com"} << "smtp.mail.me.com 587 NO";
+    QTest::newRow("an unknown domain: no change")  << "" << QStringList{"me@gmail.com", "me@example.org"} << "smtp.gmail.com 465 YES";
+    QTest::newRow("a typed server kept")           << "typed" << QStringList{"me@gmail.com"} << "mail.example.org  YES";
+    QTest::newRow("a profile's server kept")       << "profile" << QStringList{"me@gmail.com"} << "smtp.t-com.sk 25 NO";
+    QTest::newRow("a read card's server kept")     << "read" << QStringList{"me@yahoo.com"} << "smtp.gmail.com 587 NO";
+    // clang-format on
+}
+
+void TestSetupWindows::shouldProposeTheSendersServerButKeepAnother()
+{
+    QFETCH(QString, before);
+    QFETCH(QStringList, senders);
+    QFETCH(QString, shown);
+    const auto window = open(Kind::Smtp);
+    QWidget *w = window.get();
+    if (before == u"typed") {
+        typeInto(field(w, "Text4"), "mail.example.org");
+    } else if (before == u"profile") {
+        pick(box(w, "Combo3"), "Slovakia");
+    } else if (before == u"read") {
+        // A proposal first, then a card whose server is the same: the card's now.
+        typeAddress(field(w, "Text6"), "me@gmail.com");
+        const QString card = m_dir.filePath(QStringLiteral("NET.CFG"));
+        put(card,
+            stored("[SMTP]\r\nServer=smtp.gmail.com\r\nPort=587\r\nSender=me@gmail.com\r\n"
+                   "SSL=0\r\n"));
+        typeInto(field(w, "Text18"), card);
+        m_dialogs.answers.append(true); // replace what was typed
+        QTest::mouseClick(child<QAbstractButton>(w, "Command1"), Qt::LeftButton);
+    }
+    for (const QString &sender : std::as_const(senders))
+        typeAddress(field(w, "Text6"), sender);
+
+    QCOMPARE(textOf(w, "Text4") + u' ' + textOf(w, "Text5") + u' ' + textOf(w, "Combo5"), shown);
+    QCOMPARE(textOf(w, "Text6"), senders.last());
 }
 
 void TestSetupWindows::shouldRunNothingWhenTextIsTyped_data()
