@@ -41,15 +41,20 @@ public:
     // The folder, opened once where the system lets every later step go through it.
     Code openFolder();
     Standing inspect();
-    // Removes the regular files of this user in the folder for which stale(name, age) holds,
-    // without following links.
-    void removeStale(const std::function<bool(const QString &name, qint64 ageMs)> &stale);
-    // Creates the temporary file of that name, which only its owner may open; fails with a code
-    // that exists() tells when the name is taken.
+    // What another write can tell of a temporary file's writer: Writing (it holds the file),
+    // Gone (nobody holds it: the run was killed), or Unknown (a card that keeps no locks, or a
+    // file that cannot be opened to ask).
+    enum class Writer { Writing, Gone, Unknown };
+    // Removes the regular files of this user in the folder for which isTemporary(name) holds and
+    // then stale(writer, age) does, without following links.
+    void removeStale(const std::function<bool(const QString &name)> &isTemporary,
+                     const std::function<bool(Writer writer, qint64 ageMs)> &stale);
+    // Creates the temporary file of that name, which only its owner may open, and holds it until
+    // it is replaced or removed, so that another write finds its Writer Writing; fails with a
+    // code that exists() tells when the name is taken.
     Code create(const QString &name);
     Code write(const QByteArray &bytes);
-    // Syncs the temporary file to the card (on Windows also closes it, so that it can be read
-    // back).
+    // Syncs the temporary file to the card.
     Code sync();
     // What the card gives back of the synced temporary file: read from the card, not from the
     // system's cache. A failure's reason is the system's words.

@@ -19,8 +19,10 @@ namespace {
 
 // A name taken by another writer's temporary file is tried again with another name this often.
 constexpr int kCreateAttempts = 16;
-// A write that was killed outright (SIGKILL, a power cut) leaves its temporary file; the next
-// write removes it once it is this old (a younger one may belong to a write going on now).
+// A write that was killed outright (SIGKILL, a power cut) leaves its temporary file, which
+// nobody holds any more: the next write removes it. On a card that cannot tell whether its
+// writer lives, it is removed once it is this old (a younger one may belong to a write going on
+// now; kCardDoesNotAnswerKeepingNoLocks says so).
 constexpr qint64 kStaleAfterMs = 10 * 60 * 1000;
 
 // The temporary file's name in the destination's folder: hidden, and random enough that no
@@ -209,9 +211,11 @@ Result<void> StoredFileWriter::write(const QString &path, const QByteArray &byte
     CardWrite card(path);
     if (Result<void> inspected = openAndInspect(card, say); !inspected)
         return inspected;
-    card.removeStale([&](const QString &name, qint64 ageMs) {
-        return ageMs > kStaleAfterMs && isTemporaryName(name, info.fileName());
-    });
+    card.removeStale([&](const QString &name) { return isTemporaryName(name, info.fileName()); },
+                     [](CardWrite::Writer writer, qint64 ageMs) {
+                         return writer == CardWrite::Writer::Gone
+                             || (writer == CardWrite::Writer::Unknown && ageMs > kStaleAfterMs);
+                     });
 
     // Interruptions are held process-wide, so writes take turns.
     static std::mutex writing;

@@ -45,6 +45,19 @@ int watch(const char *folder, int count)
     return 0;
 }
 
+// Says "holding" once its temporary file is synced, and goes on once its input ends:
+// tst_cardwrite writes meanwhile, or kills it.
+class HoldingWriter : public StoredFileWriter
+{
+    Result<QByteArray> readBack(const platform::CardWrite &card) override
+    {
+        std::puts("holding");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) { }
+        return StoredFileWriter::readBack(card);
+    }
+};
+
 } // namespace
 
 // Writes a NET.CFG of MMS settings (APN internet, APNPassword s3cret) to the path given with
@@ -54,14 +67,16 @@ int main(int argc, char *argv[])
 {
     if (argc == 4 && std::strcmp(argv[1], "watch") == 0)
         return watch(argv[2], std::atoi(argv[3]));
-    if (argc != 2)
+    const bool hold = argc == 3 && std::strcmp(argv[1], "hold") == 0;
+    if (argc != 2 && !hold)
         return 2;
     MmsSettings settings;
     settings.APN = QStringLiteral("internet");
     settings.APNPassword = QStringLiteral("s3cret");
     const Result<QByteArray> stored = EncodeNetCfg(ComposeNetCfg(settings));
-    const Result<void> written
-        = StoredFileWriter().write(QString::fromLocal8Bit(argv[1]), stored.value());
+    const QString path = QString::fromLocal8Bit(argv[argc - 1]);
+    const Result<void> written = hold ? HoldingWriter().write(path, stored.value())
+                                      : StoredFileWriter().write(path, stored.value());
     std::fputs(written.reason().toUtf8().constData(), stdout);
     return written ? 0 : 1;
 }

@@ -521,18 +521,24 @@ void TestCardWrite::shouldLeaveTheCardAsItWasWhenDisturbedAtTheSync()
 
 void TestCardWrite::shouldRemoveOnlyStaleTemporaryFilesOfItsOwn_data()
 {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("name"); // empty: the writer's own
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("minutesOld");
     QTest::addColumn<bool>("removed");
 
     // clang-format off
     QTest::newRow("ours, stale")     << ".NET.CFG.0123456789abcdef.tmp" << "file"          << 11 << true;
-    QTest::newRow("ours, in use")    << ".NET.CFG.0123456789abcdef.tmp" << "file"          << 9  << false;
     QTest::newRow("capital digits")  << ".NET.CFG.0123456789ABCDEF.tmp" << "file"          << 60 << false;
     QTest::newRow("another file's")  << ".OLD.CFG.0123456789abcdef.tmp" << "file"          << 60 << false;
     QTest::newRow("a symbolic link") << ".NET.CFG.0123456789abcdef.tmp" << "link"          << 60 << false;
     QTest::newRow("another user's")  << ".NET.CFG.0123456789abcdef.tmp" << "nobody's file" << 60 << false;
+    // A writer holds its temporary file while it lives, however long it waits for the card.
+    QTest::newRow("live writer's, tmpfs")   << "" << "live writer on tmpfs"   << 60 << false;
+    QTest::newRow("killed writer's, tmpfs") << "" << "killed writer on tmpfs" << 0  << true;
+    QTest::newRow("live writer's, FAT32")   << "" << "live writer on FAT32"   << 60 << false;
+    QTest::newRow("killed writer's, FAT32") << "" << "killed writer on FAT32" << 0  << true;
+    QTest::newRow("live writer's, exFAT")   << "" << "live writer on exFAT"   << 60 << false;
+    QTest::newRow("killed writer's, exFAT") << "" << "killed writer on exFAT" << 0  << true;
     // clang-format on
 }
 
@@ -545,11 +551,26 @@ void TestCardWrite::shouldRemoveOnlyStaleTemporaryFilesOfItsOwn()
     if (kind == "nobody's file" && ::geteuid() != 0)
         QSKIP("Giving a file to nobody needs root.");
     QTemporaryDir dir;
-    const QString target = dir.filePath("NET.CFG"), entry = dir.filePath(name);
+    const Card mounted(kind.section(" on ", 1), dir.path());
+    if (mounted.skip)
+        QSKIP(mounted.failure);
+    QVERIFY2(mounted.failure.isEmpty(), mounted.failure);
+    const QString target = dir.filePath("NET.CFG");
     put(target, "old");
+    QProcess writer; // waits at its read-back, killed there or not
+    if (name.isEmpty()) {
+        writer.start(CARDWRITE_CHILD, {"hold", target});
+        QVERIFY(writer.waitForReadyRead(10000) && writer.readLine() == "holding\n");
+        if (kind.startsWith("killed"))
+            writer.kill();
+        QVERIFY(!kind.startsWith("killed") || writer.waitForFinished(10000));
+        name = QDir(dir.path()).entryList({".NET.CFG.*.tmp"}, QDir::Files | QDir::Hidden).value(0);
+        QVERIFY(!name.isEmpty());
+    }
+    const QString entry = dir.filePath(name);
     if (kind == "link")
         QVERIFY(QFile::link("NET.CFG", entry));
-    else
+    else if (!kind.contains("writer"))
         put(entry, "left");
     QVERIFY(kind != "nobody's file" || ::chown(QFile::encodeName(entry), 65534, 65534) == 0);
     const timespec then {::time(nullptr) - minutesOld * 60, 0}, times[2] {then, then};

@@ -32,6 +32,8 @@ void TestCardWriteWindows::shouldReplaceTheFileOrLeaveTheCardAsItWas_data()
     QTest::newRow("a read-only file") << "read-only file"
         << "Cannot replace %1: the file is write-protected (" + qt_error_string(ERROR_ACCESS_DENIED) + ").";
     QTest::newRow("a folder") << "folder" << "Cannot replace %1: it is not a regular file.";
+    QTest::newRow("a killed write's temporary file") << "file, killed write's temporary" << "";
+    QTest::newRow("a live write's temporary file")   << "file, live write's temporary"   << "";
     // clang-format on
 }
 
@@ -49,11 +51,17 @@ void TestCardWriteWindows::shouldReplaceTheFileOrLeaveTheCardAsItWas()
         put(target, "old");
     if (standing == u"read-only file")
         QVERIFY(SetFileAttributesW(wide, FILE_ATTRIBUTE_READONLY));
-    // Another program reading the file and letting nobody else in, as an editor may.
-    const HANDLE held = standing == u"held file"
-        ? CreateFileW(wide, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+    const QString temporary = dir.filePath(QStringLiteral(".NET.CFG.0123456789abcdef.tmp"));
+    const bool live = standing == u"file, live write's temporary";
+    if (standing.startsWith(u"file, "))
+        put(temporary, "left");
+    // Another program reading the file and letting nobody else in, as an editor may; or a
+    // write going on, which lets nobody else delete its temporary file.
+    const HANDLE held = standing == u"held file" || live
+        ? CreateFileW(reinterpret_cast<LPCWSTR>((live ? temporary : target).utf16()), GENERIC_READ,
+                      live ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0, nullptr)
         : INVALID_HANDLE_VALUE;
-    QVERIFY(standing != u"held file" || held != INVALID_HANDLE_VALUE);
+    QVERIFY((standing != u"held file" && !live) || held != INVALID_HANDLE_VALUE);
     const auto release = qScopeGuard([&] {
         if (held != INVALID_HANDLE_VALUE)
             CloseHandle(held);
@@ -64,8 +72,10 @@ void TestCardWriteWindows::shouldReplaceTheFileOrLeaveTheCardAsItWas()
     const Result<void> written = StoredFileWriter().write(target, "new");
     QCOMPARE(written.reason(), reason.isEmpty() ? reason : reason.arg(target));
     QCOMPARE(written.ok(), reason.isEmpty());
-    // The new file alone, or the card as it was: no temporary file either way.
-    const QMap<QString, QByteArray> replaced {{dir.filePath("NET.CFG"), "new"}};
+    // The new file alone, or the card as it was: no temporary file of this write either way.
+    QMap<QString, QByteArray> replaced {{dir.filePath("NET.CFG"), "new"}};
+    if (live)
+        replaced[temporary] = "left";
     QCOMPARE(snapshot(dir.path()), reason.isEmpty() ? replaced : before);
 }
 

@@ -18,11 +18,28 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <semaphore.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
 using platform::CardWrite;
+
+namespace {
+
+// Whether the temporary file of the write going on is locked: false on a card that keeps no
+// locks, where the next write cannot tell that its writer is gone (cardDoesNotAnswer()).
+std::atomic<bool> g_temporaryLocked {true};
+
+// Whether name, in the folder, is the file open at fd.
+bool isNamed(int folder, const char *name, int fd)
+{
+    struct stat named = {}, opened = {};
+    return ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &opened) == 0
+        && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
+}
+
+} // namespace
 
 struct CardWrite::System
 {
@@ -32,6 +49,7 @@ struct CardWrite::System
     struct stat existing = {}; // st_mode 0: nothing stands there
     QByteArray temporary;
     posix::Descriptor file;
+    posix::Descriptor held; // file's lock, kept when file is closed, until the file is replaced
 };
 
 CardWrite::CardWrite(const QString &path)
@@ -77,8 +95,11 @@ CardWrite::Standing CardWrite::inspect()
 }
 
 // Names are looked at in the folder opened, and unlinkat() removes an entry without following
-// it.
-void CardWrite::removeStale(const std::function<bool(const QString &, qint64)> &stale)
+// it. A writer holds its temporary file's lock while it lives: a lock that can be taken is a
+// killed run's. A card that keeps no locks refuses to take one (ENOLCK, EOPNOTSUPP, ...), and a
+// file that this user may not open cannot be asked.
+void CardWrite::removeStale(const std::function<bool(const QString &)> &isTemporary,
+                            const std::function<bool(Writer, qint64)> &stale)
 {
     const int listed = ::openat(m->folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR *folder = listed >= 0 ? ::fdopendir(listed) : nullptr;
@@ -90,24 +111,51 @@ void CardWrite::removeStale(const std::function<bool(const QString &, qint64)> &
     const time_t now = ::time(nullptr);
     while (const dirent *entry = ::readdir(folder)) {
         struct stat info = {};
-        if (::fstatat(m->folder.fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
-            && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
-            && stale(QFile::decodeName(entry->d_name), qint64(now - info.st_mtime) * 1000))
+        if (!isTemporary(QFile::decodeName(entry->d_name))
+            || ::fstatat(m->folder.fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0
+            || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
+            continue;
+        const posix::Descriptor file {
+            ::openat(m->folder.fd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
+        Writer writer = Writer::Unknown;
+        if (file.isOpen() && ::flock(file.fd, LOCK_EX | LOCK_NB) == 0)
+            writer = isNamed(m->folder.fd, entry->d_name, file.fd) ? Writer::Gone : Writer::Unknown;
+        else if (file.isOpen() && errno == EWOULDBLOCK)
+            writer = Writer::Writing;
+        if (stale(writer, qint64(now - info.st_mtime) * 1000))
             ::unlinkat(m->folder.fd, entry->d_name, 0);
     }
     ::closedir(folder);
 }
 
+// The lock is taken on a descriptor of its own, which stays open once the file is closed. Between
+// the file's creation and its lock, another write may take the lock, for a killed run's: this
+// name is then given up, as a name taken is.
 CardWrite::Code CardWrite::create(const QString &name)
 {
     m->temporary = QFile::encodeName(name);
+    const char *temporary = m->temporary.constData();
     // Only its owner may open it: it holds the new passwords before its final mode is set.
-    m->file.fd = ::openat(m->folder.fd, m->temporary.constData(),
+    m->file.fd = ::openat(m->folder.fd, temporary,
                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (m->file.isOpen())
-        return 0;
-    const int code = errno;
-    m->temporary.clear();
+    int code = m->file.isOpen() ? 0 : errno;
+    if (!code) {
+        m->held.fd = ::fcntl(m->file.fd, F_DUPFD_CLOEXEC, 0);
+        code = m->held.isOpen() ? 0 : errno;
+    }
+    if (!code) {
+        g_temporaryLocked = ::flock(m->held.fd, LOCK_EX | LOCK_NB) == 0;
+        if ((!g_temporaryLocked && errno == EWOULDBLOCK)
+            || !isNamed(m->folder.fd, temporary, m->file.fd))
+            code = EEXIST;
+    }
+    if (code) {
+        if (m->file.isOpen() && isNamed(m->folder.fd, temporary, m->file.fd))
+            ::unlinkat(m->folder.fd, temporary, 0);
+        (void)m->held.close();
+        (void)m->file.close();
+        m->temporary.clear();
+    }
     return code;
 }
 
@@ -178,6 +226,7 @@ CardWrite::Code CardWrite::replace()
     if (::renameat(m->folder.fd, m->temporary.constData(), m->folder.fd, m->name.constData()) != 0)
         return errno;
     m->temporary.clear();
+    (void)m->held.close(); // the lock is NET.CFG's now
     return 0;
 }
 
@@ -236,14 +285,15 @@ std::atomic<bool> g_over {false};
 sem_t g_wake; // posted by the first that arrives, and when the write is over
 pthread_t g_watcher;
 bool g_watching = false;
-const char *g_noAnswer = nullptr; // kCardDoesNotAnswer's line, ready for a handler
-size_t g_noAnswerSize = 0;
+// cardDoesNotAnswer()'s lines, ready for a handler: [0] for a temporary file locked, [1] not
+const QByteArray *g_noAnswer[2] = {};
 
 // Says that the card does not answer and ends the program by the signal's default action.
 // Safe in a signal handler.
 [[noreturn]] void abandon(int signal)
 {
-    (void)!::write(STDERR_FILENO, g_noAnswer, g_noAnswerSize);
+    const QByteArray *line = g_noAnswer[g_temporaryLocked ? 0 : 1];
+    (void)!::write(STDERR_FILENO, line->constData(), size_t(line->size()));
     struct sigaction byDefault = {};
     byDefault.sa_handler = SIG_DFL;
     ::sigaction(signal, &byDefault, nullptr);
@@ -317,10 +367,11 @@ void *watch(void *)
 
 platform::HeldInterruptions::HeldInterruptions()
 {
-    static const QByteArray noAnswer = (kCardDoesNotAnswer + u'\n').toLocal8Bit();
+    static const QByteArray locked = (kCardDoesNotAnswer + u'\n').toLocal8Bit();
+    static const QByteArray unlocked = (kCardDoesNotAnswerKeepingNoLocks + u'\n').toLocal8Bit();
     static const bool semaphore = ::sem_init(&g_wake, 0, 0) == 0;
-    g_noAnswer = noAnswer.constData();
-    g_noAnswerSize = size_t(noAnswer.size());
+    g_noAnswer[0] = &locked;
+    g_noAnswer[1] = &unlocked;
     g_first = 0;
     g_over = false;
     while (::sem_trywait(&g_wake) == 0) { }
@@ -369,4 +420,9 @@ std::optional<QString> platform::HeldInterruptions::arrived()
     if (const int signal = g_first; signal != 0)
         return QString::fromLocal8Bit(::strsignal(signal));
     return std::nullopt;
+}
+
+QString StoredFileWriter::cardDoesNotAnswer()
+{
+    return g_temporaryLocked ? kCardDoesNotAnswer : kCardDoesNotAnswerKeepingNoLocks;
 }

@@ -1,5 +1,7 @@
 // The card writer's system half on Windows: every step names its file by path, and opens it
-// without following a link or other reparse point.
+// without following a link or other reparse point. The temporary file stays open from its
+// creation until it is replaced or removed, on a handle that lets nobody else write or delete
+// it: a temporary file that can be opened for deleting is a killed run's.
 #include "netcfg/platformfiles.h"
 #include "netcfg/storedfilewriter.h"
 #include "netcfg/win/winfiles.h"
@@ -104,7 +106,7 @@ std::atomic<DWORD> g_heldEvent {DWORD(-1)};
 
 [[noreturn]] void abandon()
 {
-    const QByteArray line = (kCardDoesNotAnswer + u'\n').toLocal8Bit();
+    const QByteArray line = (StoredFileWriter::cardDoesNotAnswer() + u'\n').toLocal8Bit();
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.constData(), DWORD(line.size()), &written,
               nullptr);
@@ -165,8 +167,11 @@ CardWrite::Standing CardWrite::inspect()
     return {Standing::ReplaceableFile, {}, 0};
 }
 
-// Regular files only: no links or other reparse points.
-void CardWrite::removeStale(const std::function<bool(const QString &, qint64)> &stale)
+// Regular files only: no links or other reparse points. A file that its writer still holds
+// cannot be opened for deleting (a sharing violation); one that is opened so is deleted through
+// that handle. One that this user may not open cannot be asked.
+void CardWrite::removeStale(const std::function<bool(const QString &)> &isTemporary,
+                            const std::function<bool(Writer, qint64)> &stale)
 {
     WIN32_FIND_DATAW found {};
     const QString pattern
@@ -181,10 +186,23 @@ void CardWrite::removeStale(const std::function<bool(const QString &, qint64)> &
     };
     do {
         const QString name = QString::fromWCharArray(found.cFileName);
-        const bool regular
-            = !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
-        if (regular && stale(name, (ticks(now) - ticks(found.ftLastWriteTime)) / 10'000))
-            DeleteFileW(win::wide(m->folder + u'\\' + name));
+        const QString path = m->folder + u'\\' + name;
+        if (!isTemporary(name)
+            || (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+            continue;
+        const win::Handle file {CreateFileW(
+            win::wide(path), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
+        const Writer writer = file.isOpen()             ? Writer::Gone
+            : GetLastError() == ERROR_SHARING_VIOLATION ? Writer::Writing
+                                                        : Writer::Unknown;
+        if (!stale(writer, (ticks(now) - ticks(found.ftLastWriteTime)) / 10'000))
+            continue;
+        FILE_DISPOSITION_INFO remove {TRUE};
+        if (file.isOpen())
+            SetFileInformationByHandle(file.h, FileDispositionInfo, &remove, sizeof remove);
+        else
+            DeleteFileW(win::wide(path));
     } while (FindNextFileW(search, &found));
     FindClose(search);
 }
@@ -194,8 +212,12 @@ CardWrite::Code CardWrite::create(const QString &name)
     if (!m->security)
         m->security.emplace();
     const QString path = m->folder + u'\\' + name;
-    m->file.h = CreateFileW(win::wide(path), GENERIC_WRITE, 0, &m->security->attributes, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    // Shared for reading only, so that it can be read back. Written through, so that its
+    // rename is on the card once replace() returns.
+    m->file.h = CreateFileW(
+        win::wide(path), GENERIC_WRITE | DELETE, FILE_SHARE_READ, &m->security->attributes,
+        CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_WRITE_THROUGH,
+        nullptr);
     if (!m->file.isOpen())
         return GetLastError();
     m->temporary = path;
@@ -218,10 +240,7 @@ CardWrite::Code CardWrite::write(const QByteArray &bytes)
 
 CardWrite::Code CardWrite::sync()
 {
-    if (!FlushFileBuffers(m->file.h)
-        || !CloseHandle(std::exchange(m->file.h, INVALID_HANDLE_VALUE)))
-        return GetLastError();
-    return 0;
+    return FlushFileBuffers(m->file.h) ? 0 : GetLastError();
 }
 
 Result<QByteArray> CardWrite::readTemporary() const
@@ -229,7 +248,8 @@ Result<QByteArray> CardWrite::readTemporary() const
     // An unbuffered read comes from the card, not from the cache. It needs a buffer and a
     // length in whole sectors: VirtualAlloc gives page-aligned memory, sized in 64 KiB steps.
     const win::Handle file {
-        CreateFileW(win::wide(m->temporary), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+        CreateFileW(win::wide(m->temporary), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                     FILE_FLAG_NO_BUFFERING | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
     LARGE_INTEGER size {};
     if (!file.isOpen() || !GetFileSizeEx(file.h, &size))
@@ -254,32 +274,44 @@ void CardWrite::takeOverPermissions()
 
 CardWrite::Code CardWrite::close()
 {
-    return 0; // closed by sync()
+    return 0; // it stays open until it is replaced; sync() reported what the card did not take
 }
 
-// Returns once the new directory entry is on the card.
+// Renamed through its handle, which alone may delete it; returns once the new directory entry
+// is on the card.
 CardWrite::Code CardWrite::replace()
 {
-    if (!MoveFileExW(win::wide(m->temporary), win::wide(m->target),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    const QString target = m->target;
+    QByteArray buffer(qsizetype(sizeof(FILE_RENAME_INFO) + target.size() * sizeof(wchar_t)), 0);
+    auto *rename = reinterpret_cast<FILE_RENAME_INFO *>(buffer.data());
+    rename->ReplaceIfExists = TRUE;
+    rename->FileNameLength = DWORD(target.size() * sizeof(wchar_t));
+    target.toWCharArray(rename->FileName);
+    if (!SetFileInformationByHandle(m->file.h, FileRenameInfo, rename, DWORD(buffer.size())))
         return GetLastError();
     m->temporary.clear();
     return 0;
 }
 
+// Deleted through its handle, as it closes.
 CardWrite::Code CardWrite::removeTemporary()
 {
-    // Closed first: Windows does not delete a file that is still open.
-    if (m->file.isOpen())
-        CloseHandle(std::exchange(m->file.h, INVALID_HANDLE_VALUE));
-    if (m->temporary.isEmpty() || DeleteFileW(win::wide(m->temporary)))
+    FILE_DISPOSITION_INFO remove {TRUE};
+    if (!m->file.isOpen())
         return 0;
-    return GetLastError();
+    if (!SetFileInformationByHandle(m->file.h, FileDispositionInfo, &remove, sizeof remove))
+        return GetLastError();
+    CloseHandle(std::exchange(m->file.h, INVALID_HANDLE_VALUE));
+    return 0;
 }
 
+// replace() wrote through; the file is flushed once more as it closes.
 CardWrite::Code CardWrite::syncFolder()
 {
-    return 0; // replace() wrote through
+    if (!FlushFileBuffers(m->file.h)
+        || !CloseHandle(std::exchange(m->file.h, INVALID_HANDLE_VALUE)))
+        return GetLastError();
+    return 0;
 }
 
 QString CardWrite::temporaryShown() const
@@ -321,4 +353,10 @@ std::optional<QString> platform::HeldInterruptions::arrived()
     if (g_heldEvent == DWORD(-1))
         return std::nullopt;
     return QString(); // the console names no event
+}
+
+// A handle's share mode always tells whether its writer lives.
+QString StoredFileWriter::cardDoesNotAnswer()
+{
+    return kCardDoesNotAnswer;
 }
